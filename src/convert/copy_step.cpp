@@ -1,0 +1,29 @@
+// Copying a converted file under its new name.
+#include "convert/copy_step.h"
+
+#include "platform/file_operations.h"
+
+namespace kadoro {
+
+CopyStepResult CopyToFreeName(ConversionContext& context, const CopyStepRequest& request) {
+    const FreeName target = FindFreeName(request.destinationFolder, request.baseName, request.kind,
+                                         &context.freeNames);
+    context.log.AppendLine("新名[" + target.name + "]");
+
+    if (CopyFileNoOverwrite(request.sourcePath, target.path) != CopyOutcome::Copied) {
+        context.log.AppendLine(std::string(request.copyErrorLine));
+        return CopyStepResult::CopyFailed;
+    }
+    if (!context.options.deleteSource) return CopyStepResult::Done;
+
+    context.log.AppendLine("削除[" + request.sourcePath + "]");
+    if (DeleteFileChecked(request.sourcePath) != DeleteOutcome::Deleted) {
+        context.log.AppendLine("削除失敗");
+        return CopyStepResult::DeleteFailed;
+    }
+    // A deletion in the destination folder frees a name that the memo may have passed over.
+    if (IsSameFolder(request.sourceFolder, request.destinationFolder)) context.freeNames.Forget();
+    return CopyStepResult::Done;
+}
+
+}  // namespace kadoro

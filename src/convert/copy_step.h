@@ -1,0 +1,26 @@
+// The last steps that the J6I and JPEG converters share: log the new name, copy, maybe delete.
+#pragma once
+
+#include <string>
+
+#include "convert/conversion_context.h"
+
+namespace kadoro {
+
+enum class CopyStepResult { Done, CopyFailed, DeleteFailed };
+
+struct CopyStepRequest {
+    std::string sourceFolder;
+    std::string sourcePath;
+    std::string destinationFolder;
+    std::string baseName;      // the new name before the collision rule
+    FileKind kind;
+    std::string_view copyErrorLine;  // the converter's own wording of a failed copy
+};
+
+// Finds a free name, logs "新名[...]", copies without overwriting and, when the run asks for it,
+// logs "削除[...]" and deletes the source. A failed copy logs the converter's copy error line and
+// leaves the source alone; a refused deletion logs "削除失敗" and keeps the copy.
+CopyStepResult CopyToFreeName(ConversionContext& context, const CopyStepRequest& request);
+
+}  // namespace kadoro

@@ -1,0 +1,39 @@
+// File-system operations of a conversion: copying without overwriting, deleting, existence tests
+// and time stamps.
+#pragma once
+
+#include <ctime>
+#include <optional>
+#include <string>
+
+namespace kadoro {
+
+enum class CopyOutcome {
+    Copied,        // the target exists with the source's bytes, times and permission bits
+    TargetExists,  // something already stands at the target path; it is untouched
+    Failed,        // nothing new stands at the target path
+};
+
+// Copies source to target. The copy never replaces an existing file, never leaves a partial file
+// under the target name, keeps the source's last-write time and permission bits, and is flushed
+// to disk (file and folder) before the call returns Copied, so the source may be deleted safely.
+CopyOutcome CopyFileNoOverwrite(const std::string& source, const std::string& target);
+
+enum class DeleteOutcome { Deleted, ReadOnly, Failed };
+
+// Deletes the file at path. A file without any write permission bit is read-only and is refused,
+// as Windows refuses to delete read-only files.
+DeleteOutcome DeleteFileChecked(const std::string& path);
+
+// True when anything (file, folder, link) stands at path. A test that cannot be made counts as
+// nothing there: the copy then decides.
+bool PathExists(const std::string& path);
+
+// True when both texts name the same existing folder, however they are spelled.
+bool IsSameFolder(const std::string& first, const std::string& second);
+
+// The file's last-write time broken down in local time (TZ honoured), or nothing when the file
+// cannot be examined.
+std::optional<std::tm> LastWriteLocalTime(const std::string& path);
+
+}  // namespace kadoro

@@ -1,0 +1,64 @@
+// Folder listing with POSIX calls.
+#include "platform/folder_listing.h"
+
+#include <dirent.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "platform/path_text.h"
+
+namespace kadoro {
+namespace {
+
+std::vector<std::string> SplitMask(std::string_view mask) {
+    std::vector<std::string> patterns;
+    while (!mask.empty()) {
+        const auto semicolon = mask.find(';');
+        const auto pattern = mask.substr(0, semicolon);
+        if (!pattern.empty()) patterns.emplace_back(pattern);
+        if (semicolon == std::string_view::npos) break;
+        mask.remove_prefix(semicolon + 1);
+    }
+    return patterns;
+}
+
+bool MatchesAny(const std::vector<std::string>& patterns, const char* name) {
+    return std::any_of(patterns.begin(), patterns.end(), [name](const std::string& pattern) {
+        return ::fnmatch(pattern.c_str(), name, FNM_CASEFOLD) == 0;
+    });
+}
+
+bool IsRegularFile(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+}  // namespace
+
+std::vector<std::string> ListFolderFiles(const std::string& folder, std::string_view mask) {
+    const auto patterns = SplitMask(mask);
+    std::vector<std::string> names;
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
+    if (!dir) return names;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (entry->d_name[0] == '.') continue;
+        if (!MatchesAny(patterns, entry->d_name)) continue;
+        if (!IsRegularFile(JoinFolderPath(folder, entry->d_name))) continue;
+        names.emplace_back(entry->d_name);
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string upperA = AsciiUpper(a), upperB = AsciiUpper(b);
+        return upperA != upperB ? upperA < upperB : a < b;
+    });
+    return names;
+}
+
+bool IsExistingFolder(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+}  // namespace kadoro

@@ -1,0 +1,21 @@
+// The files of one folder that a file-list mask selects, in the order the source file list shows.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kadoro {
+
+// The mask of the source file list: the three camera file kinds.
+inline constexpr std::string_view kCameraFileMask = "*.JPG;*.J6i;*.REL";
+
+// Names (no folder part) of the regular files in folder that match any pattern of the
+// semicolon-separated mask, without regard to case; hidden files and folders are left out. Sorted
+// by name ignoring ASCII case. An unreadable folder gives an empty list.
+std::vector<std::string> ListFolderFiles(const std::string& folder, std::string_view mask);
+
+// True when path names an existing folder (links followed).
+bool IsExistingFolder(const std::string& path);
+
+}  // namespace kadoro

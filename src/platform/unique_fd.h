@@ -1,0 +1,43 @@
+// A file descriptor that closes itself.
+#pragma once
+
+#include <unistd.h>
+
+#include <utility>
+
+namespace kadoro {
+
+class UniqueFd {
+public:
+    UniqueFd() = default;
+    explicit UniqueFd(int fd) : fd_(fd) {}
+    UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    UniqueFd& operator=(UniqueFd&& other) noexcept {
+        if (this != &other) Reset(std::exchange(other.fd_, -1));
+        return *this;
+    }
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+    ~UniqueFd() { Reset(); }
+
+    int get() const { return fd_; }
+    explicit operator bool() const { return fd_ >= 0; }
+
+    // Closes the descriptor now and reports whether close succeeded: on some file systems a
+    // failed write only shows here.
+    bool Close() {
+        if (fd_ < 0) return true;
+        const int rc = ::close(std::exchange(fd_, -1));
+        return rc == 0;
+    }
+
+    void Reset(int fd = -1) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = fd;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+}  // namespace kadoro
