@@ -22,3 +22,13 @@ bench: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS.
+fuzz: deps
+	CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD_DIR) -DKADORO_BUILD_FUZZERS=ON \
+	  -DKADORO_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS)
+	bash fuzz/run.sh $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)

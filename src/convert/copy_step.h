@@ -7,7 +7,13 @@
 
 namespace kadoro {
 
-enum class CopyStepResult { Done, CopyFailed, DeleteFailed };
+// The numbers are the converters' own result codes for these outcomes, the same for every kind.
+enum class CopyStepResult : int { Done = 0, CopyFailed = 4, DeleteFailed = 5 };
+
+template <typename ConvertResult>
+ConvertResult ToConvertResult(CopyStepResult step) {
+    return static_cast<ConvertResult>(static_cast<int>(step));
+}
 
 struct CopyStepRequest {
     std::string sourceFolder;

@@ -43,16 +43,8 @@ J6iConvertResult ConvertJ6iFile(ConversionContext& context, const std::string& s
         return J6iConvertResult::NoScheme;
     }
 
-    switch (CopyToFreeName(context, {sourceFolder, sourcePath, destinationFolder, *baseName,
-                                     FileKind::J6i, "コピーエラー"})) {
-        case CopyStepResult::Done:
-            return J6iConvertResult::Converted;
-        case CopyStepResult::CopyFailed:
-            return J6iConvertResult::CopyFailed;
-        case CopyStepResult::DeleteFailed:
-            return J6iConvertResult::DeleteFailed;
-    }
-    return J6iConvertResult::CopyFailed;
+    return ToConvertResult<J6iConvertResult>(CopyToFreeName(
+        context, {sourceFolder, sourcePath, destinationFolder, *baseName, FileKind::J6i, "コピーエラー"}));
 }
 
 }  // namespace kadoro

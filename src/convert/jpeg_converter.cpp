@@ -1,0 +1,69 @@
+// Converting one .JPG image.
+#include "convert/jpeg_converter.h"
+
+#include "convert/copy_step.h"
+#include "convert/no_scheme_line.h"
+#include "platform/file_operations.h"
+#include "readers/jpeg_camera_info.h"
+
+namespace kadoro {
+namespace {
+
+constexpr std::string_view kCannotOpenLine = "ファイルがオープンできません!";
+
+}  // namespace
+
+JpegConvertResult ConvertJpegFile(ConversionContext& context, const std::string& sourceFolder,
+                                  const std::string& fileName,
+                                  const std::string& destinationFolder) {
+    const std::string sourcePath = JoinFolderPath(sourceFolder, fileName);
+    context.log.AppendLine("旧名[" + fileName + "] →");
+
+    JpegCameraInfo info;
+    switch (ReadJpegCameraInfo(sourcePath, info)) {
+        case JpegReadResult::CannotOpen:
+            context.log.AppendLine(std::string(kCannotOpenLine));
+            return JpegConvertResult::CannotOpen;
+        case JpegReadResult::LayoutDiffers:
+            context.log.AppendLine("フォーマットが違います! [" + sourcePath + "]");
+            return JpegConvertResult::FormatDiffers;
+        case JpegReadResult::Read:
+        case JpegReadResult::Empty:
+            break;
+    }
+
+    // Without a date inside, the file's own last-write time in local time names it.
+    std::tm shotTime = info.shotTime;
+    if (shotTime.tm_year == 0) {
+        const auto fileTime = LastWriteLocalTime(sourcePath);
+        if (!fileTime) {
+            context.log.AppendLine(std::string(kCannotOpenLine));
+            return JpegConvertResult::NoFileTime;
+        }
+        shotTime = *fileTime;
+    }
+
+    const JpgLabels labels = MakeJpgLabels(info.maker, info.resolution, info.imageSize);
+    NameFields fields;
+    fields.sequenceText = MakeSequenceText(fileName, -1, -1);
+    fields.year = shotTime.tm_year;
+    fields.month = shotTime.tm_mon + 1;
+    fields.day = shotTime.tm_mday;
+    fields.hour = shotTime.tm_hour;
+    fields.minute = shotTime.tm_min;
+    fields.second = shotTime.tm_sec;
+    fields.sizeLabel = labels.sizeLabel;
+    fields.qualityLetter = labels.qualityLetter;
+    fields.cameraLabel = labels.cameraLabel;
+
+    const auto baseName = BuildNewName(FileKind::Jpg, context.options.schemeIndex, fields);
+    if (!baseName) {
+        context.log.AppendLine(std::string(kNoSchemeLine));
+        return JpegConvertResult::NoScheme;
+    }
+
+    return ToConvertResult<JpegConvertResult>(CopyToFreeName(
+        context, {sourceFolder, sourcePath, destinationFolder, *baseName, FileKind::Jpg, "コピーエラー!"}));
+}
+
+}  // namespace kadoro
