@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         }
     }
     if (command == "convert") return kadoro::cli::RunConvertCommand(arguments);
-    // if (command == "info") return kadoro::cli::RunInfoCommand(arguments);
+    if (command == "info") return kadoro::cli::RunInfoCommand(arguments);
     std::fprintf(stderr, "kadoro-cli: unknown command '%s'\n", command.c_str());
     PrintUsage(stderr);
     return kadoro::cli::kExitUsage;

@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "convert/j6i_converter.h"
+#include "convert/jpeg_converter.h"
+#include "convert/rel_converter.h"
 #include "platform/path_text.h"
 
 namespace kadoro {
@@ -24,9 +26,21 @@ int ConvertSelectedJ6iFile(ConversionContext& context, const std::string& source
         ConvertJ6iFile(context, sourceFolder, fileName, destinationFolder, -1, -1));
 }
 
+int ConvertSelectedRelFile(ConversionContext& context, const std::string& sourceFolder,
+                           const std::string& fileName, const std::string& destinationFolder) {
+    return static_cast<int>(ConvertRelFile(context, sourceFolder, fileName, destinationFolder));
+}
+
+int ConvertSelectedJpegFile(ConversionContext& context, const std::string& sourceFolder,
+                            const std::string& fileName, const std::string& destinationFolder) {
+    return static_cast<int>(ConvertJpegFile(context, sourceFolder, fileName, destinationFolder));
+}
+
 // Tested in this order; the first equal extension wins.
 constexpr std::array kFileTypes = {
+    FileType{".REL", &ConvertSelectedRelFile},
     FileType{".J6I", &ConvertSelectedJ6iFile},
+    FileType{".JPG", &ConvertSelectedJpegFile},
 };
 
 const FileType* FindFileType(std::string_view upperExtension) {

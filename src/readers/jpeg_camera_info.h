@@ -9,6 +9,17 @@
 
 namespace kadoro {
 
+// Byte layout (offsets from the start of the file; no marker is checked):
+//   22    2  big-endian length of the second marker segment (after SOI and a 16-byte APP0)
+//   L+26     the text block, L being that length: the data of the third segment (APP12)
+// The block is lines ended by CR LF, at most 36 characters before the CR:
+//   maker name             any text; the cameras put a NUL and a number after the name
+//   Key=value or other     "TimeDate", "Flash", "Resolution", "ImageSize", "Zoom", "Macro",
+//                          "Type", "Serial#", "Version", "ID", compared as prefixes; other
+//                          lines are skipped
+//   [diag info]            ends the block; nothing after it is read
+// One NUL before a CR is taken as a blank in a whole block; a second makes the layout differ.
+
 // Widths of the text fields, in bytes, without a terminator; longer texts are cut to them.
 inline constexpr std::size_t kMakerWidth = 29;
 inline constexpr std::size_t kCameraTypeWidth = 5;
@@ -39,7 +50,8 @@ enum class JpegReadResult : int {
     LayoutDiffers = -2,  // a line too long or without CR, a second NUL, or no "[diag info]"
 };
 
-// The block's position: byte 22 * 256 + byte 23 + 26; -1 when the file cannot be opened.
+// The block's position: byte 22 * 256 + byte 23 + 26; -1 when the file cannot be opened, -2 when
+// it is too short (or too unreadable) to hold bytes 22 and 23.
 long GetJpegTextOffset(const std::string& path);
 
 // Empty texts, no shooting date, flash/zoom/macro 0, resolution and imageSize -1.

@@ -7,6 +7,7 @@
 
 #include "support/fixture_files.h"
 #include "support/j6i_fixture.h"
+#include "support/rel_fixture.h"
 #include "support/temp_folder.h"
 
 namespace kadoro {
@@ -60,6 +61,19 @@ TEST_F(RunDriverTest, FilesOfOtherKindsGetOnlyTheirNameLine) {
     EXPECT_EQ(summary.converted + summary.failed, 0);
     EXPECT_EQ(summary.lastExt, ".BAK");
     EXPECT_TRUE(test::FolderEntries(request_.destinationFolder).empty());
+}
+
+TEST_F(RunDriverTest, RelIndexGoesToTheIndexConverterInAnyLetterCase) {
+    AddJ6i("P0000007.J6I", false);
+    test::RelFixture index;
+    index.records = {test::SingleImage("p0000007")};
+    test::WriteRelFile(request_.sourceFolder + "/index.rel", index);
+    request_.files.push_back({"index.rel", true});
+
+    const RunSummary summary = Run();
+    EXPECT_EQ(log_.lines(), (Lines{"index.rel", "旧名[P0000007.J6I]", "新名[971123-001.j6i]"}));
+    EXPECT_EQ(summary.converted, 1);
+    EXPECT_EQ(summary.lastExt, ".REL");
 }
 
 TEST_F(RunDriverTest, AFailingFileDoesNotStopTheRun) {

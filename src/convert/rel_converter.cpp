@@ -1,0 +1,71 @@
+// Converting the images of a .REL index.
+#include "convert/rel_converter.h"
+
+#include <optional>
+#include <string_view>
+
+#include "convert/j6i_converter.h"
+#include "convert/rel_index.h"
+#include "platform/file_reading.h"
+#include "platform/folder_entry_names.h"
+#include "platform/path_text.h"
+
+namespace kadoro {
+namespace {
+
+RelConvertResult LogFailure(ConversionContext& context, std::string_view message,
+                            const std::string& fileName, RelConvertResult result) {
+    context.log.AppendLine(std::string(message) + "[" + fileName + "]");
+    return result;
+}
+
+}  // namespace
+
+RelConvertResult ConvertRelFile(ConversionContext& context, const std::string& sourceFolder,
+                                const std::string& fileName, const std::string& destinationFolder) {
+    const FilePrefix block = ReadFilePrefix(JoinFolderPath(sourceFolder, fileName), kRelBlockSize);
+    if (block.status == FilePrefix::Status::CannotOpen) {
+        return LogFailure(context, "ファィルオープンエラー", fileName,
+                          RelConvertResult::CannotOpen);
+    }
+    if (block.status == FilePrefix::Status::ReadFailed || block.bytes.empty()) {
+        return LogFailure(context, "ファィル読み込みエラー", fileName, RelConvertResult::ReadError);
+    }
+
+    // Read when the first image needs it, then kept for the whole index: one listing of the
+    // folder, however many images the index names.
+    std::optional<FolderEntryNames> sourceNames;
+    RelWalkCallbacks callbacks;
+    callbacks.image = [&](const RelListedImage& image) {
+        if (!sourceNames) sourceNames.emplace(sourceFolder);
+        const std::string listedName = image.name + ".j6i";
+        // An image that is not there goes on under its listed name, for the converter's own
+        // open error.
+        const std::string imageName =
+            sourceNames->FindIgnoringCase(listedName).value_or(listedName);
+        const J6iConvertResult result =
+            ConvertJ6iFile(context, sourceFolder, imageName, destinationFolder,
+                           image.sequenceNumber, image.subNumber);
+        return result == J6iConvertResult::Converted ? RelVisit::Continue : RelVisit::Stop;
+    };
+    callbacks.indexRecordDone = [&context] { context.log.ScrollToEnd(); };
+
+    switch (WalkRelIndex(block.bytes, callbacks)) {
+        case RelWalkEnd::EndMarker:
+            return RelConvertResult::Finished;
+        case RelWalkEnd::Stopped:
+            return RelConvertResult::ImageFailed;
+        case RelWalkEnd::NotRelIndex:
+            return LogFailure(context, "J6IのRELファイルではありません", fileName,
+                              RelConvertResult::NotRel);
+        case RelWalkEnd::Truncated:
+            return LogFailure(context, "RELファイルが途中で切れています", fileName,
+                              RelConvertResult::Truncated);
+        case RelWalkEnd::UnsafeName:
+            return LogFailure(context, "RELファイルの画像名が不正です", fileName,
+                              RelConvertResult::UnsafeName);
+    }
+    return RelConvertResult::Truncated;
+}
+
+}  // namespace kadoro
