@@ -8,6 +8,11 @@ bin="$build/bin"
 work="$build/fuzz-work"
 mkdir -p "$work"
 "$bin/fuzz_seeds" "$work/seeds"
+# The real camera files beside the repository make good JPEG seeds too.
+samples="$(dirname "$0")/../../shared/samples"
+if [ -d "$samples" ]; then
+  find "$samples" -name '*.jpg' -exec cp {} "$work/seeds/jpeg_camera_info_fuzzer/" \;
+fi
 
 status=0
 for target in "$work"/seeds/*; do

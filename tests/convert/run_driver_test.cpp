@@ -7,6 +7,7 @@
 
 #include "support/fixture_files.h"
 #include "support/j6i_fixture.h"
+#include "support/jpeg_fixture.h"
 #include "support/rel_fixture.h"
 #include "support/temp_folder.h"
 
@@ -74,6 +75,16 @@ TEST_F(RunDriverTest, RelIndexGoesToTheIndexConverterInAnyLetterCase) {
     EXPECT_EQ(log_.lines(), (Lines{"index.rel", "旧名[P0000007.J6I]", "新名[971123-001.j6i]"}));
     EXPECT_EQ(summary.converted, 1);
     EXPECT_EQ(summary.lastExt, ".REL");
+}
+
+TEST_F(RunDriverTest, JpegGoesToTheJpegConverterInAnyLetterCase) {
+    test::WriteJpegWithCameraText(request_.sourceFolder + "/dsc0001.jpg",
+                                  test::CameraTextBlock("OLYMPUS", {"TimeDate=880293909"}));
+    request_.files.push_back({"dsc0001.jpg", true});
+    const RunSummary summary = Run();
+    EXPECT_EQ(log_.lines(), (Lines{"dsc0001.jpg", "旧名[dsc0001.jpg] →", "新名[971123-001.jpg]"}));
+    EXPECT_EQ(summary.converted, 1);
+    EXPECT_EQ(summary.lastExt, ".JPG");
 }
 
 TEST_F(RunDriverTest, AFailingFileDoesNotStopTheRun) {
