@@ -30,12 +30,15 @@ void WriteJ6iSeeds(const std::filesystem::path& folder) {
 void WriteJpegSeeds(const std::filesystem::path& folder) {
     using kadoro::test::CameraTextBlock;
     using kadoro::test::MakeJpegWithCameraText;
-    WriteSeed(folder, "full", MakeJpegWithCameraText(CameraTextBlock(
-        std::string("OLYMPUS OPTICAL CO.,LTD.\0 985", 29),
-        {"TimeDate=852077089", "Flash=1", "Resolution=3", "ImageSize=1024-768", "Zoom=x1.0",
-         "Macro=1", "Type=DCHT", "Serial#=0123", "Version=vf0-3c", "ID=OLYMPUS DIGITAL CAMERA"})));
+    WriteSeed(folder, "full",
+              MakeJpegWithCameraText(CameraTextBlock(
+                  std::string("OLYMPUS OPTICAL CO.,LTD.\0 985", 29),
+                  {"TimeDate=852077089", "Flash=1", "Resolution=3", "ImageSize=1024-768",
+                   "Zoom=x1.0", "Macro=1", "Type=DCHT", "Serial#=0123", "Version=vf0-3c",
+                   "ID=OLYMPUS DIGITAL CAMERA"})));
     WriteSeed(folder, "empty", MakeJpegWithCameraText("[diag info]\r\n"));
-    WriteSeed(folder, "far", MakeJpegWithCameraText(CameraTextBlock("Sanyo", {"TimeDate=-1"}), 256));
+    WriteSeed(folder, "far",
+              MakeJpegWithCameraText(CameraTextBlock("Sanyo", {"TimeDate=-1"}), 256));
 }
 
 void WriteRelSeeds(const std::filesystem::path& folder) {

@@ -92,7 +92,8 @@ int RunConvertCommand(const std::vector<std::string>& arguments) {
     const auto names = parsed.fileNames.empty()
                            ? ListFolderFiles(parsed.sourceFolder, kCameraFileMask)
                            : parsed.fileNames;
-    for (const std::string& name : names) request.files.push_back({name, true});
+    for (const std::string& name : names)
+        request.files.push_back({name, true});
 
     PrintingLogSink log;
     const RunSummary summary = RunConversion(request, log);

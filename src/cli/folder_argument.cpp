@@ -10,7 +10,8 @@ std::string NormaliseFolderArgument(const std::string& argument) {
     std::filesystem::path path = std::filesystem::absolute(argument, error);
     if (error) path = argument;
     std::string text = path.lexically_normal().string();
-    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    while (text.size() > 1 && text.back() == '/')
+        text.pop_back();
     return text;
 }
 

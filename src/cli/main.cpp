@@ -11,15 +11,16 @@
 namespace {
 
 void PrintUsage(std::FILE* stream) {
-    std::fprintf(stream,
-                 "usage: %s\n"
-                 "       %s\n\n"
-                 "Copies camera files (.J6I, .REL, .JPG) from SOURCE_FOLDER into DEST_FOLDER under\n"
-                 "names built from the shooting date inside them; nothing is ever overwritten.\n"
-                 "Without FILE, every camera file of SOURCE_FOLDER is converted.\n"
-                 "info prints the information report of one camera file.\n\n"
-                 "  --scheme N  naming scheme 0-10 (default 0):\n",
-                 kadoro::cli::kConvertUsage, kadoro::cli::kInfoUsage);
+    std::fprintf(
+        stream,
+        "usage: %s\n"
+        "       %s\n\n"
+        "Copies camera files (.J6I, .REL, .JPG) from SOURCE_FOLDER into DEST_FOLDER under\n"
+        "names built from the shooting date inside them; nothing is ever overwritten.\n"
+        "Without FILE, every camera file of SOURCE_FOLDER is converted.\n"
+        "info prints the information report of one camera file.\n\n"
+        "  --scheme N  naming scheme 0-10 (default 0):\n",
+        kadoro::cli::kConvertUsage, kadoro::cli::kInfoUsage);
     for (int scheme = 0; scheme < kadoro::kSchemeCount; ++scheme) {
         std::fprintf(stream, "               %2d  %s\n", scheme,
                      std::string(kadoro::SchemeItemText(scheme)).c_str());

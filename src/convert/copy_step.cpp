@@ -6,8 +6,8 @@
 namespace kadoro {
 
 CopyStepResult CopyToFreeName(ConversionContext& context, const CopyStepRequest& request) {
-    const FreeName target = FindFreeName(request.destinationFolder, request.baseName, request.kind,
-                                         &context.freeNames);
+    const FreeName target =
+        FindFreeName(request.destinationFolder, request.baseName, request.kind, &context.freeNames);
     context.log.AppendLine("新名[" + target.name + "]");
 
     if (CopyFileNoOverwrite(request.sourcePath, target.path) != CopyOutcome::Copied) {

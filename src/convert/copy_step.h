@@ -19,7 +19,7 @@ struct CopyStepRequest {
     std::string sourceFolder;
     std::string sourcePath;
     std::string destinationFolder;
-    std::string baseName;      // the new name before the collision rule
+    std::string baseName;  // the new name before the collision rule
     FileKind kind;
     std::string_view copyErrorLine;  // the converter's own wording of a failed copy
 };

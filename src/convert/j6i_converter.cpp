@@ -44,7 +44,8 @@ J6iConvertResult ConvertJ6iFile(ConversionContext& context, const std::string& s
     }
 
     return ToConvertResult<J6iConvertResult>(CopyToFreeName(
-        context, {sourceFolder, sourcePath, destinationFolder, *baseName, FileKind::J6i, "コピーエラー"}));
+        context,
+        {sourceFolder, sourcePath, destinationFolder, *baseName, FileKind::J6i, "コピーエラー"}));
 }
 
 }  // namespace kadoro

@@ -63,7 +63,8 @@ JpegConvertResult ConvertJpegFile(ConversionContext& context, const std::string&
     }
 
     return ToConvertResult<JpegConvertResult>(CopyToFreeName(
-        context, {sourceFolder, sourcePath, destinationFolder, *baseName, FileKind::Jpg, "コピーエラー!"}));
+        context,
+        {sourceFolder, sourcePath, destinationFolder, *baseName, FileKind::Jpg, "コピーエラー!"}));
 }
 
 }  // namespace kadoro

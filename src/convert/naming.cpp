@@ -83,7 +83,9 @@ std::string ExpandPattern(std::string_view pattern, FileKind kind, const NameFie
     return name;
 }
 
-std::string_view KindExtension(FileKind kind) { return kind == FileKind::J6i ? ".j6i" : ".jpg"; }
+std::string_view KindExtension(FileKind kind) {
+    return kind == FileKind::J6i ? ".j6i" : ".jpg";
+}
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
@@ -100,7 +102,9 @@ std::string_view SchemeItemText(int schemeIndex) {
     return IsValidScheme(schemeIndex) ? kSchemes[schemeIndex].itemText : std::string_view{};
 }
 
-bool IsValidScheme(int schemeIndex) { return schemeIndex >= 0 && schemeIndex < kSchemeCount; }
+bool IsValidScheme(int schemeIndex) {
+    return schemeIndex >= 0 && schemeIndex < kSchemeCount;
+}
 
 std::string MakeSequenceText(std::string_view fileName, int sequenceNumber, int subNumber) {
     if (sequenceNumber != -1) {
@@ -169,7 +173,8 @@ FreeName FindFreeName(std::string_view destinationFolder, std::string_view baseN
     const std::string basePath = JoinFolderPath(destinationFolder, baseName);
     for (int counter = memo ? memo->StartCounter(basePath) : 0;; ++counter) {
         FreeName candidate;
-        candidate.name = counter == 0 ? std::string(baseName) : SuffixedName(baseName, counter, kind);
+        candidate.name =
+            counter == 0 ? std::string(baseName) : SuffixedName(baseName, counter, kind);
         candidate.path = JoinFolderPath(destinationFolder, candidate.name);
         if (!PathExists(candidate.path)) {
             if (memo) memo->Remember(basePath, counter);

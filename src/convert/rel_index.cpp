@@ -100,8 +100,7 @@ RelWalkEnd WalkRelIndex(std::span<const std::uint8_t> bytes, const RelWalkCallba
             }
             for (std::size_t i = 0; i < record.names.size(); ++i) {
                 const int subNumber = record.group ? static_cast<int>(i) + 1 : -1;
-                if (callbacks.image({record.names[i], groupCounter, subNumber}) ==
-                    RelVisit::Stop) {
+                if (callbacks.image({record.names[i], groupCounter, subNumber}) == RelVisit::Stop) {
                     return RelWalkEnd::Stopped;
                 }
             }

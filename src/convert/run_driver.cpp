@@ -61,8 +61,8 @@ RunSummary RunConversion(const RunRequest& request, LogSink& log) {
         log.AppendLine(entry.name);
         summary.lastExt = UpperCasedExtension(entry.name);
         if (const FileType* type = FindFileType(summary.lastExt)) {
-            const int result = type->convert(context, request.sourceFolder, entry.name,
-                                             request.destinationFolder);
+            const int result =
+                type->convert(context, request.sourceFolder, entry.name, request.destinationFolder);
             ++(result == 0 ? summary.converted : summary.failed);
         }
         log.ScrollToEnd();

@@ -22,8 +22,8 @@ struct RunRequest {
 };
 
 struct RunSummary {
-    int converted = 0;  // converters that returned 0
-    int failed = 0;     // converters that returned anything else
+    int converted = 0;    // converters that returned 0
+    int failed = 0;       // converters that returned anything else
     std::string lastExt;  // upper-cased extension of the last selected file, "" when none
     // The source file list shows stale entries: sources were deleted, or the copies were made
     // into the listed folder itself (same folder text, compared case-sensitively).

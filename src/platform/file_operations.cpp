@@ -2,11 +2,11 @@
 // folder first and is linked into place only when complete and on disk.
 #include "platform/file_operations.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdio>
 
 #include <array>
 #include <vector>
@@ -50,8 +50,8 @@ bool CopyWithReadWrite(int from, int to) {
 bool CopyBytes(int from, int to, off_t size) {
     off_t done = 0;
     while (done < size) {
-        const ssize_t moved = ::copy_file_range(from, nullptr, to, nullptr,
-                                                static_cast<std::size_t>(size - done), 0);
+        const ssize_t moved =
+            ::copy_file_range(from, nullptr, to, nullptr, static_cast<std::size_t>(size - done), 0);
         if (moved < 0 && errno == EINTR) continue;
         if (moved < 0 && done == 0 &&
             (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
@@ -80,8 +80,7 @@ enum class LinkOutcome { Linked, TargetExists, Unsupported, Failed };
 
 // Puts the finished temporary file in place under the target name, never replacing anything.
 LinkOutcome LinkIntoPlace(const std::string& temporary, const std::string& target) {
-    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) ==
-        0) {
+    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
         return LinkOutcome::Linked;
     }
     if (errno == EEXIST) return LinkOutcome::TargetExists;
@@ -165,7 +164,8 @@ bool PathExists(const std::string& path) {
 
 bool IsSameFolder(const std::string& first, const std::string& second) {
     if (first == second) return true;
-    struct stat a {}, b {};
+    struct stat a {
+    }, b{};
     return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 &&
            a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }

@@ -1,9 +1,9 @@
 // Reading the first bytes of a file with POSIX calls.
 #include "platform/file_reading.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include "platform/unique_fd.h"
 

@@ -29,7 +29,8 @@ FolderEntryNames::FolderEntryNames(const std::string& folder) {
         if (IsSubFolder(dir.get(), *entry)) continue;  // "." and ".." among them
         byUpperName_[AsciiUpper(entry->d_name)].emplace_back(entry->d_name);
     }
-    for (auto& [upper, names] : byUpperName_) std::sort(names.begin(), names.end());
+    for (auto& [upper, names] : byUpperName_)
+        std::sort(names.begin(), names.end());
 }
 
 std::optional<std::string> FolderEntryNames::FindIgnoringCase(std::string_view name) const {

@@ -1,10 +1,10 @@
 // Positioned reads of a read-only file with POSIX calls.
 #include "platform/read_only_file.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/types.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include <limits>
 

@@ -54,7 +54,9 @@ J6iReadResult ReadJ6iHeader(const std::string& path, J6iHeader& header) {
     return ParseJ6iHeader(prefix.bytes, header);
 }
 
-int BcdToInt(std::uint8_t value) { return (value >> 4) * 10 + (value & 0x0F); }
+int BcdToInt(std::uint8_t value) {
+    return (value >> 4) * 10 + (value & 0x0F);
+}
 
 int J6iFullYear(int storedYear) {
     if (storedYear < 70) return 2000 + storedYear;

@@ -147,9 +147,8 @@ constexpr std::array<SettingKey, 10> kSettingKeys = {{
 }};
 
 void ApplySettingLine(std::string_view text, JpegCameraInfo& info) {
-    const auto key = std::find_if(kSettingKeys.begin(), kSettingKeys.end(), [&](const auto& k) {
-        return text.starts_with(k.compared);
-    });
+    const auto key = std::find_if(kSettingKeys.begin(), kSettingKeys.end(),
+                                  [&](const auto& k) { return text.starts_with(k.compared); });
     if (key == kSettingKeys.end()) return;
     const auto equals = text.find('=');
     if (equals == std::string_view::npos) return;  // a key without a value says nothing
@@ -261,8 +260,8 @@ JpegReadResult ParseJpegCameraInfo(std::span<const std::uint8_t> fileBytes, Jpeg
     if (!position) return JpegReadResult::LayoutDiffers;
     const ByteReader reader(fileBytes);
     const auto start = static_cast<std::size_t>(*position);
-    const auto block = reader.Contains(start, 0) ? reader.Slice(start, fileBytes.size() - start)
-                           : std::nullopt;
+    const auto block =
+        reader.Contains(start, 0) ? reader.Slice(start, fileBytes.size() - start) : std::nullopt;
     MemoryChunks chunks(block.value_or(std::span<const std::uint8_t>{}));
     return ParseTextBlock(chunks, info);
 }

@@ -14,7 +14,7 @@ enum class FileInfoResult : int {
     RelIndex = 1,       // a .REL index: the general lines only
     LayoutDiffers = 2,  // not a J6I header, or no readable camera text in the JPEG file
     CannotOpen = 3,
-    HeaderShort = 4,    // the .J6I header cannot be read in full
+    HeaderShort = 4,  // the .J6I header cannot be read in full
 };
 
 // Formats the file's time stamp, already in local time: the date alone when withTime is false.

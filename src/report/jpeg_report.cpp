@@ -11,8 +11,8 @@ namespace kadoro {
 namespace {
 
 std::string_view ImageSizeLabel(int imageSize) {
-    constexpr std::array<std::string_view, 5> kLabels = {
-        "320x240", "640x480", "1024x384(パノラマ)", "1024x768(精細)", "1024x768(高精細)"};
+    constexpr std::array<std::string_view, 5> kLabels = {"320x240", "640x480", "1024x384(パノラマ)",
+                                                         "1024x768(精細)", "1024x768(高精細)"};
     if (imageSize < 0 || imageSize >= static_cast<int>(kLabels.size())) return "不明";
     return kLabels[imageSize];
 }

@@ -16,7 +16,8 @@ namespace kadoro::test {
 std::vector<std::string> CliResult::outLines() const {
     std::vector<std::string> lines;
     std::istringstream stream(out);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
     return lines;
 }
 
@@ -27,7 +28,8 @@ CliResult RunCli(const std::vector<std::string>& arguments, const std::vector<st
     command.push_back(KADORO_CLI_PATH);
     command.insert(command.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
-    for (std::string& word : command) argv.push_back(word.data());
+    for (std::string& word : command)
+        argv.push_back(word.data());
     argv.push_back(nullptr);
 
     const pid_t child = ::fork();

@@ -17,7 +17,8 @@ using Lines = std::vector<std::string>;
 
 class ConvertCommandTest : public testing::Test {
 protected:
-    ConvertCommandTest() : source_(folder_.MakeFolder("card")), destination_(folder_.MakeFolder("out")) {
+    ConvertCommandTest()
+        : source_(folder_.MakeFolder("card")), destination_(folder_.MakeFolder("out")) {
         test::WriteJ6iFile(source_ + "/P0000002.J6I");
         test::J6iFixture older;
         older.date = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06};
@@ -78,8 +79,9 @@ TEST_F(ConvertCommandTest, UnwritableDestinationIsACopyErrorForEachFile) {
     // Root may write anywhere, so the run drops to an unprivileged user.
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to switch users";
     ::chmod(folder_.path().c_str(), 0755);
-    const auto result = test::RunCli({"convert", source_, destination_},
-                                     {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+    const auto result =
+        test::RunCli({"convert", source_, destination_},
+                     {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
     EXPECT_EQ(result.exitStatus, 1) << result.err;
     EXPECT_EQ(result.outLines(),
               (Lines{"p0000001.j6i", "旧名[p0000001.j6i]", "新名[DC-2 2001-02-03 0405 001.j6i]",
@@ -90,10 +92,13 @@ TEST_F(ConvertCommandTest, UnwritableDestinationIsACopyErrorForEachFile) {
 
 struct UsageCase {
     const char* name;
-    std::vector<std::string> arguments;  // "SRC" and "DST" stand for the test's folders    friend void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
+    std::vector<std::string>
+        arguments;  // "SRC" and "DST" stand for the test's folders    friend void PrintTo(const
+                    // UsageCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class ConvertUsageTest : public ConvertCommandTest, public testing::WithParamInterface<UsageCase> {};
+class ConvertUsageTest : public ConvertCommandTest,
+                         public testing::WithParamInterface<UsageCase> {};
 
 TEST_P(ConvertUsageTest, IsRefusedWithStatus64AndNothingCopied) {
     std::vector<std::string> arguments;
@@ -111,8 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ConvertUsageTest,
     testing::Values(UsageCase{"NoArguments", {}},
                     UsageCase{"UnknownCommand", {"rename", "SRC", "DST"}},
-                    UsageCase{"NoFolders", {"convert"}},
-                    UsageCase{"OneFolder", {"convert", "SRC"}},
+                    UsageCase{"NoFolders", {"convert"}}, UsageCase{"OneFolder", {"convert", "SRC"}},
                     UsageCase{"SchemeTooLarge", {"convert", "--scheme", "11", "SRC", "DST"}},
                     UsageCase{"SchemeNotANumber", {"convert", "--scheme", "x", "SRC", "DST"}},
                     UsageCase{"SchemeMissing", {"convert", "SRC", "DST", "--scheme"}},

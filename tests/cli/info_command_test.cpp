@@ -30,9 +30,8 @@ TEST_F(InfoCommandTest, J6iFile) {
     EXPECT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_EQ(WithoutTimeStamp(result.outLines()),
               (Lines{"[P0000012.J6I]の情報", "ﾌｧｲﾙ ｻｲｽﾞ            : 4096ﾊﾞｲﾄ",
-                     "撮 影 日 付          : 1997年11月23日 14:05:09",
-                     "DSCﾊﾞｰｼﾞｮﾝ           : 1.0", "ﾍﾞｯﾀﾞｰｻｲｽﾞ           : 172ﾊﾞｲﾄ",
-                     "DCﾊﾞｰｼﾞｮﾝ            : DC2 1.00"}));
+                     "撮 影 日 付          : 1997年11月23日 14:05:09", "DSCﾊﾞｰｼﾞｮﾝ           : 1.0",
+                     "ﾍﾞｯﾀﾞｰｻｲｽﾞ           : 172ﾊﾞｲﾄ", "DCﾊﾞｰｼﾞｮﾝ            : DC2 1.00"}));
     EXPECT_EQ(result.outLines().at(2).rfind("ﾌｧｲﾙ ﾀｲﾑｽﾀﾝﾌﾟ        : ", 0), 0u);
 }
 

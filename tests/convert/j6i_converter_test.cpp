@@ -18,7 +18,8 @@ using Lines = std::vector<std::string>;
 
 class J6iConverterTest : public testing::Test {
 protected:
-    J6iConverterTest() : source_(folder_.MakeFolder("card")), destination_(folder_.MakeFolder("out")) {}
+    J6iConverterTest()
+        : source_(folder_.MakeFolder("card")), destination_(folder_.MakeFolder("out")) {}
 
     J6iConvertResult Convert(const std::string& name, RunOptions options = {3, false},
                              int sequenceNumber = -1, int subNumber = -1) {
@@ -38,8 +39,7 @@ TEST_F(J6iConverterTest, CopiesUnderTheSchemeNameAndKeepsTheSource) {
     test::WriteJ6iFile(Source("P0000012.J6I"));
     EXPECT_EQ(Convert("P0000012.J6I"), J6iConvertResult::Converted);
     EXPECT_EQ(log_.lines(), (Lines{"旧名[P0000012.J6I]", "新名[1997-11-23 1405 012.j6i]"}));
-    EXPECT_EQ(test::ReadFileBytes(Destination("1997-11-23 1405 012.j6i")),
-              test::MakeJ6iBytes());
+    EXPECT_EQ(test::ReadFileBytes(Destination("1997-11-23 1405 012.j6i")), test::MakeJ6iBytes());
     EXPECT_TRUE(std::filesystem::exists(Source("P0000012.J6I")));
 }
 
@@ -55,7 +55,8 @@ struct FailureCase {
     const char* name;
     std::optional<test::Bytes> content;  // nothing: the file does not exist
     J6iConvertResult expected;
-    const char* errorLine;    friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+    const char* errorLine;
+    friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class J6iConverterFailureTest : public J6iConverterTest,
@@ -73,12 +74,12 @@ TEST_P(J6iConverterFailureTest, LogsTwoLinesAndWritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, J6iConverterFailureTest,
-    testing::Values(
-        FailureCase{"Missing", std::nullopt, J6iConvertResult::CannotOpen, "ファィルオープンエラー"},
-        FailureCase{"Short", test::Bytes(100, 0x80), J6iConvertResult::ReadError,
-                    "ファィル読み込みエラー"},
-        FailureCase{"NotJ6i", test::Bytes(4096, 0xFF), J6iConvertResult::NotJ6i,
-                    "J6Iファイルではありません"}),
+    testing::Values(FailureCase{"Missing", std::nullopt, J6iConvertResult::CannotOpen,
+                                "ファィルオープンエラー"},
+                    FailureCase{"Short", test::Bytes(100, 0x80), J6iConvertResult::ReadError,
+                                "ファィル読み込みエラー"},
+                    FailureCase{"NotJ6i", test::Bytes(4096, 0xFF), J6iConvertResult::NotJ6i,
+                                "J6Iファイルではありません"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(J6iConverterTest, TakenTargetGetsASuffixAndStaysUntouched) {
@@ -87,8 +88,10 @@ TEST_F(J6iConverterTest, TakenTargetGetsASuffixAndStaysUntouched) {
     test::WriteFileBytes(Destination("1997-11-23 1405 012-001.j6i"), {'o', 'l', 'd'});
     EXPECT_EQ(Convert("P0000012.J6I"), J6iConvertResult::Converted);
     EXPECT_EQ(log_.lines().back(), "新名[1997-11-23 1405 012-002.j6i]");
-    EXPECT_EQ(test::ReadFileBytes(Destination("1997-11-23 1405 012.j6i")), (test::Bytes{'o', 'l', 'd'}));
-    EXPECT_EQ(test::ReadFileBytes(Destination("1997-11-23 1405 012-002.j6i")), test::MakeJ6iBytes());
+    EXPECT_EQ(test::ReadFileBytes(Destination("1997-11-23 1405 012.j6i")),
+              (test::Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(test::ReadFileBytes(Destination("1997-11-23 1405 012-002.j6i")),
+              test::MakeJ6iBytes());
 }
 
 TEST_F(J6iConverterTest, DeleteSwitchRemovesTheSourceAfterTheCopy) {
@@ -135,7 +138,8 @@ TEST_F(J6iConverterTest, DiskFullKeepsTheSourceAndLeavesNoPartialCopy) {
     destination_ = disk.path();
 
     EXPECT_EQ(Convert("P0000012.J6I", {3, true}), J6iConvertResult::CopyFailed);
-    EXPECT_EQ(log_.lines(), (Lines{"旧名[P0000012.J6I]", "新名[1997-11-23 1405 012.j6i]", "コピーエラー"}));
+    EXPECT_EQ(log_.lines(),
+              (Lines{"旧名[P0000012.J6I]", "新名[1997-11-23 1405 012.j6i]", "コピーエラー"}));
     EXPECT_TRUE(test::FolderEntries(disk.path()).empty());
     EXPECT_EQ(test::ReadFileBytes(Source("P0000012.J6I")), test::MakeJ6iBytes(big));
 }
@@ -150,7 +154,8 @@ TEST_F(J6iConverterTest, InvalidBcdDatesAreConvertedAsTheyStand) {
 
 TEST_F(J6iConverterTest, PathsLongerThan255CharactersWork) {
     std::string deep = source_;
-    while (deep.size() < 400) deep += "/" + std::string(60, 'd');
+    while (deep.size() < 400)
+        deep += "/" + std::string(60, 'd');
     std::filesystem::create_directories(deep);
     source_ = destination_ = deep;
     const std::string longName = std::string(200, 'P') + "012.J6I";

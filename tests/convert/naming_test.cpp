@@ -21,8 +21,7 @@ NameFields J6iFields(int year, int month = 11, int day = 23) {
     return fields;
 }
 
-NameFields JpgFields(int yearsSince1900, std::string size, std::string letter,
-                     std::string camera) {
+NameFields JpgFields(int yearsSince1900, std::string size, std::string letter, std::string camera) {
     NameFields fields = J6iFields(yearsSince1900);
     fields.sizeLabel = std::move(size);
     fields.qualityLetter = std::move(letter);
@@ -35,7 +34,8 @@ struct NameCase {
     FileKind kind;
     int scheme;
     NameFields fields;
-    const char* expected;    friend void PrintTo(const NameCase& c, std::ostream* os) { *os << c.name; }
+    const char* expected;
+    friend void PrintTo(const NameCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class BuildNewNameTest : public testing::TestWithParam<NameCase> {};
@@ -70,10 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"J6iYear01TwoDigits", FileKind::J6i, 9, J6iFields(1), "011123-1405-012.j6i"},
         NameCase{"J6iInvalidBcdYearPrintsInFull", FileKind::J6i, 3, J6iFields(105),
                  "19105-11-23 1405 012.j6i"},
-        NameCase{"J6iInvalidBcdTwoDigitYear", FileKind::J6i, 8, J6iFields(105),
-                 "1051123-012.j6i"},
-        NameCase{"J6iAllZeroDate", FileKind::J6i, 3, J6iFields(0, 0, 0),
-                 "2000-00-00 1405 012.j6i"},
+        NameCase{"J6iInvalidBcdTwoDigitYear", FileKind::J6i, 8, J6iFields(105), "1051123-012.j6i"},
+        NameCase{"J6iAllZeroDate", FileKind::J6i, 3, J6iFields(0, 0, 0), "2000-00-00 1405 012.j6i"},
         NameCase{"J6iWideMonth", FileKind::J6i, 3, J6iFields(97, 105), "1997-105-23 1405 012.j6i"},
         NameCase{"JpgScheme0", FileKind::Jpg, 0, kOlympus1997,
                  "OLYMPUS 1997-11-23 1405 012 640x480.jpg"},
@@ -91,8 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"JpgScheme10", FileKind::Jpg, 10, kOlympus1997, "971123-140509.jpg"},
         NameCase{"Jpg2003FourDigits", FileKind::Jpg, 3, kJpg2003,
                  "2003-11-23 1405 012 640x480.jpg"},
-        NameCase{"Jpg2003TwoDigitsAreZeroPadded", FileKind::Jpg, 8,
-                 JpgFields(103, "", "", ""), "031123-012.jpg"},
+        NameCase{"Jpg2003TwoDigitsAreZeroPadded", FileKind::Jpg, 8, JpgFields(103, "", "", ""),
+                 "031123-012.jpg"},
         NameCase{"Jpg2003Scheme7", FileKind::Jpg, 7, kJpg2003, "031123-1405L.jpg"},
         NameCase{"Jpg2000Scheme10", FileKind::Jpg, 10, JpgFields(100, "", "", ""),
                  "001123-140509.jpg"},
@@ -117,7 +115,8 @@ struct SequenceCase {
     const char* fileName;
     int sequenceNumber;
     int subNumber;
-    const char* expected;    friend void PrintTo(const SequenceCase& c, std::ostream* os) { *os << c.name; }
+    const char* expected;
+    friend void PrintTo(const SequenceCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class SequenceTextTest : public testing::TestWithParam<SequenceCase> {};
@@ -148,7 +147,8 @@ struct LabelCase {
     const char* maker;
     int resolution;
     int imageSize;
-    JpgLabels expected;    friend void PrintTo(const LabelCase& c, std::ostream* os) { *os << c.name; }
+    JpgLabels expected;
+    friend void PrintTo(const LabelCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class JpgLabelsTest : public testing::TestWithParam<LabelCase> {};

@@ -167,12 +167,15 @@ TEST_P(RelConverterImageFailureTest, AnyFailureOfAnImageEndsTheIndex) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, RelConverterImageFailureTest,
     testing::Values(
-        ImageFailureCase{"ShortHeader", test::Bytes(100, 0x80), false,
-                         {"ファィル読み込みエラー"}, {}},
-        ImageFailureCase{"NotAJ6iImage", test::Bytes(4096, 0x55), false,
-                         {"J6Iファイルではありません"}, {}},
-        ImageFailureCase{"DeletionRefused", test::MakeJ6iBytes(ShotOnDay(1)), true,
-                         {"新名[971101-001.j6i]", "削除[A]", "削除失敗"}, {"971101-001.j6i"}}),
+        ImageFailureCase{
+            "ShortHeader", test::Bytes(100, 0x80), false, {"ファィル読み込みエラー"}, {}},
+        ImageFailureCase{
+            "NotAJ6iImage", test::Bytes(4096, 0x55), false, {"J6Iファイルではありません"}, {}},
+        ImageFailureCase{"DeletionRefused",
+                         test::MakeJ6iBytes(ShotOnDay(1)),
+                         true,
+                         {"新名[971101-001.j6i]", "削除[A]", "削除失敗"},
+                         {"971101-001.j6i"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct IndexFailureCase {
@@ -214,8 +217,8 @@ INSTANTIATE_TEST_SUITE_P(
                          "ファィル読み込みエラー[INDEX.REL]"},
         IndexFailureCase{"WrongFirstByte", ListingAWithFirstByte(0x81), RelConvertResult::NotRel,
                          "J6IのRELファイルではありません[INDEX.REL]"},
-        IndexFailureCase{"TextFile", test::Bytes{'R', 'E', 'L'},
-                         RelConvertResult::NotRel, "J6IのRELファイルではありません[INDEX.REL]"}),
+        IndexFailureCase{"TextFile", test::Bytes{'R', 'E', 'L'}, RelConvertResult::NotRel,
+                         "J6IのRELファイルではありません[INDEX.REL]"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RelConverterTest, MissingIndexIsAnOpenError) {
@@ -237,7 +240,8 @@ class RelConverterLookupTest : public RelConverterTest,
                                public testing::WithParamInterface<LookupCase> {};
 
 TEST_P(RelConverterLookupTest, FindsTheImageWithoutRegardToCase) {
-    for (const auto& [fileName, day] : GetParam().images) AddImage(fileName, day);
+    for (const auto& [fileName, day] : GetParam().images)
+        AddImage(fileName, day);
     if (GetParam().folderEntry) folder_.MakeFolder("card/" + std::string(GetParam().folderEntry));
     WriteIndex(Index({SingleImage(GetParam().listedName)}));
 
@@ -251,22 +255,44 @@ TEST_P(RelConverterLookupTest, FindsTheImageWithoutRegardToCase) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, RelConverterLookupTest,
     testing::Values(
-        LookupCase{"LowerCaseNameUpperCaseFile", "abc", {{"ABC.J6I", 1}}, nullptr,
-                   "旧名[ABC.J6I]", {"971101-001.j6i"}},
-        LookupCase{"UpperCaseNameLowerCaseFile", "ABC", {{"abc.j6i", 1}}, nullptr,
-                   "旧名[abc.j6i]", {"971101-001.j6i"}},
-        LookupCase{"MixedCaseExtension", "ABC", {{"ABC.J6i", 1}}, nullptr, "旧名[ABC.J6i]",
+        LookupCase{"LowerCaseNameUpperCaseFile",
+                   "abc",
+                   {{"ABC.J6I", 1}},
+                   nullptr,
+                   "旧名[ABC.J6I]",
                    {"971101-001.j6i"}},
-        LookupCase{"ExactSpellingIsPreferred", "ABC",
-                   {{"ABC.J6I", 1}, {"ABC.j6i", 2}, {"abc.j6i", 3}}, nullptr, "旧名[ABC.j6i]",
+        LookupCase{"UpperCaseNameLowerCaseFile",
+                   "ABC",
+                   {{"abc.j6i", 1}},
+                   nullptr,
+                   "旧名[abc.j6i]",
+                   {"971101-001.j6i"}},
+        LookupCase{"MixedCaseExtension",
+                   "ABC",
+                   {{"ABC.J6i", 1}},
+                   nullptr,
+                   "旧名[ABC.J6i]",
+                   {"971101-001.j6i"}},
+        LookupCase{"ExactSpellingIsPreferred",
+                   "ABC",
+                   {{"ABC.J6I", 1}, {"ABC.j6i", 2}, {"abc.j6i", 3}},
+                   nullptr,
+                   "旧名[ABC.j6i]",
                    {"971102-001.j6i"}},
-        LookupCase{"FirstInByteOrderWithoutAnExactSpelling", "Abc",
-                   {{"abc.j6i", 3}, {"ABC.J6I", 1}}, nullptr, "旧名[ABC.J6I]",
+        LookupCase{"FirstInByteOrderWithoutAnExactSpelling",
+                   "Abc",
+                   {{"abc.j6i", 3}, {"ABC.J6I", 1}},
+                   nullptr,
+                   "旧名[ABC.J6I]",
                    {"971101-001.j6i"}},
-        LookupCase{"SubFolderOfThatNameIsNoImage", "ABC", {{"abc.J6I", 1}}, "ABC.j6i",
-                   "旧名[abc.J6I]", {"971101-001.j6i"}},
-        LookupCase{"OtherExtensionIsNoImage", "ABC", {{"ABC.JPG", 1}}, nullptr,
-                   "旧名[ABC.j6i]", {}},
+        LookupCase{"SubFolderOfThatNameIsNoImage",
+                   "ABC",
+                   {{"abc.J6I", 1}},
+                   "ABC.j6i",
+                   "旧名[abc.J6I]",
+                   {"971101-001.j6i"}},
+        LookupCase{
+            "OtherExtensionIsNoImage", "ABC", {{"ABC.JPG", 1}}, nullptr, "旧名[ABC.j6i]", {}},
         LookupCase{"MissingImageKeepsTheListedName", "ABC", {}, nullptr, "旧名[ABC.j6i]", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -296,18 +322,18 @@ TEST_P(RelConverterTruncatedTest, KeepsWhatWasConvertedAndSaysTheIndexIsCut) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RelConverterTruncatedTest,
-    testing::Values(
-        TruncatedCase{"NoEndMarker",
-                      {SingleImage("A"), SingleImage("B")},
-                      {"971101-001.j6i", "971102-002.j6i"}},
-        TruncatedCase{"RecordLengthPastTheEnd",
-                      {SingleImage("A"), WithLength(SingleImage("B"), 200)},
-                      {"971101-001.j6i"}},
-        TruncatedCase{"GroupNamesPastTheEnd",
-                      {SingleImage("A"), WithCount(Group({"B", "C"}), 3)},
-                      {"971101-001.j6i"}},
-        TruncatedCase{"StepPastTheEnd", {SingleImage("A"), OtherPosition(255)},
-                      {"971101-001.j6i"}}),
+    testing::Values(TruncatedCase{"NoEndMarker",
+                                  {SingleImage("A"), SingleImage("B")},
+                                  {"971101-001.j6i", "971102-002.j6i"}},
+                    TruncatedCase{"RecordLengthPastTheEnd",
+                                  {SingleImage("A"), WithLength(SingleImage("B"), 200)},
+                                  {"971101-001.j6i"}},
+                    TruncatedCase{"GroupNamesPastTheEnd",
+                                  {SingleImage("A"), WithCount(Group({"B", "C"}), 3)},
+                                  {"971101-001.j6i"}},
+                    TruncatedCase{"StepPastTheEnd",
+                                  {SingleImage("A"), OtherPosition(255)},
+                                  {"971101-001.j6i"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RelConverterTest, OnlyTheFirst8192BytesAreRead) {
@@ -316,7 +342,8 @@ TEST_F(RelConverterTest, OnlyTheFirst8192BytesAreRead) {
     // marker; at 8190 it is the last two bytes read, at 8191 its second byte is not read.
     const auto indexWithEndMarkerAt = [](std::uint8_t extraStep) {
         RelFixture fixture = Index({SingleImage("A")});
-        for (int i = 0; i < 29; ++i) fixture.records.push_back(OtherPosition(255));
+        for (int i = 0; i < 29; ++i)
+            fixture.records.push_back(OtherPosition(255));
         fixture.records.push_back(OtherPosition(extraStep));
         return fixture;
     };
@@ -352,25 +379,24 @@ TEST_P(RelConverterUnsafeNameTest, NeverReachesTheFileSystem) {
     WriteIndex(Index({SingleImage("A"), SingleImage(GetParam().unsafeName), SingleImage("B")}));
 
     EXPECT_EQ(Convert(true), RelConvertResult::UnsafeName);
-    EXPECT_EQ(log_.lines(), (Lines{"旧名[A.J6I]", "新名[971101-001.j6i]",
-                                   "削除[" + Source("A.J6I") + "]",
-                                   "RELファイルの画像名が不正です[INDEX.REL]"}));
+    EXPECT_EQ(log_.lines(),
+              (Lines{"旧名[A.J6I]", "新名[971101-001.j6i]", "削除[" + Source("A.J6I") + "]",
+                     "RELファイルの画像名が不正です[INDEX.REL]"}));
     EXPECT_EQ(Converted(), Lines{"971101-001.j6i"});
     EXPECT_EQ(test::ReadFileBytes(decoy), test::MakeJ6iBytes(ShotOnDay(9)));
     EXPECT_TRUE(std::filesystem::exists(Source("B.J6I")));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, RelConverterUnsafeNameTest,
-    testing::Values(UnsafeCase{"Empty", "", "card/.j6i"},
-                    UnsafeCase{"Dot", ".", "card/..j6i"},
-                    UnsafeCase{"DotDot", "..", "card/...j6i"},
-                    UnsafeCase{"ParentFolder", "../decoy", "decoy.j6i"},
-                    UnsafeCase{"SubFolder", "a/b", "card/a/b.j6i"},
-                    UnsafeCase{"Backslash", "..\\x", "card/..\\x.j6i"},
-                    UnsafeCase{"ControlByte", "A\x01", "card/A\x01.j6i"},
-                    UnsafeCase{"DeleteByte", "A\x7F", "card/A\x7F.j6i"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Names, RelConverterUnsafeNameTest,
+                         testing::Values(UnsafeCase{"Empty", "", "card/.j6i"},
+                                         UnsafeCase{"Dot", ".", "card/..j6i"},
+                                         UnsafeCase{"DotDot", "..", "card/...j6i"},
+                                         UnsafeCase{"ParentFolder", "../decoy", "decoy.j6i"},
+                                         UnsafeCase{"SubFolder", "a/b", "card/a/b.j6i"},
+                                         UnsafeCase{"Backslash", "..\\x", "card/..\\x.j6i"},
+                                         UnsafeCase{"ControlByte", "A\x01", "card/A\x01.j6i"},
+                                         UnsafeCase{"DeleteByte", "A\x7F", "card/A\x7F.j6i"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace kadoro

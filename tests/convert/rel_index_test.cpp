@@ -48,8 +48,8 @@ RelFixture WorkedExample() {
     return fixture;
 }
 
-const Events kWorkedExampleEvents = {"A 1", "|", "B 2", "|", "C 3-1", "D 3-2",
-                                     "E 3-3", "|", "F 4", "|"};
+const Events kWorkedExampleEvents = {"A 1",   "|",     "B 2", "|",   "C 3-1",
+                                     "D 3-2", "E 3-3", "|",   "F 4", "|"};
 
 test::Bytes Cut(test::Bytes bytes, std::size_t size) {
     bytes.resize(size);
@@ -100,40 +100,42 @@ test::Bytes Index(std::vector<test::RelRecord> records) {
 
 INSTANTIATE_TEST_SUITE_P(
     Records, RelIndexWalkTest,
-    testing::Values(
-        WalkCase{"EndMarkerAtTheStartOfTheChain", Index({}), RelWalkEnd::EndMarker, {}},
-        WalkCase{"Type3IsASingleImage",
-                 Index({SingleImage("A", 3), SingleImage("B", 1), SingleImage("C", 3)}),
-                 RelWalkEnd::EndMarker,
-                 {"A 1", "|", "B 2", "|", "C 3", "|"}},
-        WalkCase{"IgnoredTypesTakeNoNumberButEndARecord",
-                 Index({SingleImage("X", 0), SingleImage("X", 2), SingleImage("A"),
-                        SingleImage("X", 5), SingleImage("X", 0xFF), SingleImage("B")}),
-                 RelWalkEnd::EndMarker,
-                 {"|", "|", "A 1", "|", "|", "|", "B 2", "|"}},
-        WalkCase{"OtherPositionsAreSteppedOverByTheirLength",
-                 Index({OtherPosition(30), SingleImage("A"), OtherPosition(0, {'U', 'V'}),
-                        OtherPosition(3, {0xFF, 0x00}), OtherPosition(255, {0x00, 0xFF}),
-                        SingleImage("B")}),
-                 RelWalkEnd::EndMarker,
-                 {"A 1", "|", "B 2", "|"}},
-        WalkCase{"GroupOfOneIsNumberedAsAGroup", Index({Group({"A"}), SingleImage("B")}),
-                 RelWalkEnd::EndMarker,
-                 {"A 1-1", "|", "B 2", "|"}},
-        WalkCase{"EmptyGroupTakesANumber", Index({Group({}), SingleImage("A")}),
-                 RelWalkEnd::EndMarker,
-                 {"|", "A 2", "|"}},
-        WalkCase{"NulPaddedNamesEndAtTheirFirstNul",
-                 Index({SingleImage("ABC"), SingleImage(std::string("AB\0XYZ", 6))}),
-                 RelWalkEnd::EndMarker,
-                 {"ABC 1", "|", "AB 2", "|"}},
-        WalkCase{"EightCharacterNamesFillTheirFields",
-                 Index({Group({"ABCDEFGH", "IJKLMNOP"}), SingleImage("QRSTUVWX")}),
-                 RelWalkEnd::EndMarker,
-                 {"ABCDEFGH 1-1", "IJKLMNOP 1-2", "|", "QRSTUVWX 2", "|"}},
-        WalkCase{"MultiByteNamesPass", Index({SingleImage("\x83\x4A\x83\x81\x83\x89")}),
-                 RelWalkEnd::EndMarker,
-                 {"\x83\x4A\x83\x81\x83\x89 1", "|"}}),
+    testing::Values(WalkCase{"EndMarkerAtTheStartOfTheChain", Index({}), RelWalkEnd::EndMarker, {}},
+                    WalkCase{"Type3IsASingleImage",
+                             Index({SingleImage("A", 3), SingleImage("B", 1), SingleImage("C", 3)}),
+                             RelWalkEnd::EndMarker,
+                             {"A 1", "|", "B 2", "|", "C 3", "|"}},
+                    WalkCase{"IgnoredTypesTakeNoNumberButEndARecord",
+                             Index({SingleImage("X", 0), SingleImage("X", 2), SingleImage("A"),
+                                    SingleImage("X", 5), SingleImage("X", 0xFF), SingleImage("B")}),
+                             RelWalkEnd::EndMarker,
+                             {"|", "|", "A 1", "|", "|", "|", "B 2", "|"}},
+                    WalkCase{"OtherPositionsAreSteppedOverByTheirLength",
+                             Index({OtherPosition(30), SingleImage("A"),
+                                    OtherPosition(0, {'U', 'V'}), OtherPosition(3, {0xFF, 0x00}),
+                                    OtherPosition(255, {0x00, 0xFF}), SingleImage("B")}),
+                             RelWalkEnd::EndMarker,
+                             {"A 1", "|", "B 2", "|"}},
+                    WalkCase{"GroupOfOneIsNumberedAsAGroup",
+                             Index({Group({"A"}), SingleImage("B")}),
+                             RelWalkEnd::EndMarker,
+                             {"A 1-1", "|", "B 2", "|"}},
+                    WalkCase{"EmptyGroupTakesANumber",
+                             Index({Group({}), SingleImage("A")}),
+                             RelWalkEnd::EndMarker,
+                             {"|", "A 2", "|"}},
+                    WalkCase{"NulPaddedNamesEndAtTheirFirstNul",
+                             Index({SingleImage("ABC"), SingleImage(std::string("AB\0XYZ", 6))}),
+                             RelWalkEnd::EndMarker,
+                             {"ABC 1", "|", "AB 2", "|"}},
+                    WalkCase{"EightCharacterNamesFillTheirFields",
+                             Index({Group({"ABCDEFGH", "IJKLMNOP"}), SingleImage("QRSTUVWX")}),
+                             RelWalkEnd::EndMarker,
+                             {"ABCDEFGH 1-1", "IJKLMNOP 1-2", "|", "QRSTUVWX 2", "|"}},
+                    WalkCase{"MultiByteNamesPass",
+                             Index({SingleImage("\x83\x4A\x83\x81\x83\x89")}),
+                             RelWalkEnd::EndMarker,
+                             {"\x83\x4A\x83\x81\x83\x89 1", "|"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,34 +151,34 @@ INSTANTIATE_TEST_SUITE_P(
                  RelWalkEnd::NotRelIndex,
                  {}},
         WalkCase{"ShorterThanTheHeader", Cut(Index({}), 100), RelWalkEnd::Truncated, {}},
-        WalkCase{"NoEndMarker", test::MakeRelBytes(Unterminated({SingleImage("A")})),
+        WalkCase{"NoEndMarker",
+                 test::MakeRelBytes(Unterminated({SingleImage("A")})),
                  RelWalkEnd::Truncated,
                  {"A 1", "|"}},
         WalkCase{"HalfAnEndMarker",
                  Cut(Index({SingleImage("A")}), 512 + 22 + 1),
                  RelWalkEnd::Truncated,
                  {"A 1", "|"}},
-        WalkCase{"LengthBytePastTheEnd", Cut(Index({SingleImage("A")}), 512 + 3),
+        WalkCase{"LengthBytePastTheEnd",
+                 Cut(Index({SingleImage("A")}), 512 + 3),
                  RelWalkEnd::Truncated,
                  {}},
-        WalkCase{"RecordLengthPastTheEnd",
-                 test::MakeRelBytes(
-                     Unterminated({SingleImage("A"), WithLength(SingleImage("B"), 200)})),
-                 RelWalkEnd::Truncated,
-                 {"A 1", "|"}},
+        WalkCase{
+            "RecordLengthPastTheEnd",
+            test::MakeRelBytes(Unterminated({SingleImage("A"), WithLength(SingleImage("B"), 200)})),
+            RelWalkEnd::Truncated,
+            {"A 1", "|"}},
         WalkCase{"TypeBytePastTheEnd",
-                 Cut(test::MakeRelBytes(Unterminated({WithLength(SingleImage("A"), 0)})),
-                     512 + 7),
+                 Cut(test::MakeRelBytes(Unterminated({WithLength(SingleImage("A"), 0)})), 512 + 7),
                  RelWalkEnd::Truncated,
                  {}},
         WalkCase{"NamePastTheEnd",
-                 Cut(test::MakeRelBytes(Unterminated({WithLength(SingleImage("A"), 4)})),
-                     512 + 20),
+                 Cut(test::MakeRelBytes(Unterminated({WithLength(SingleImage("A"), 4)})), 512 + 20),
                  RelWalkEnd::Truncated,
                  {}},
         WalkCase{"GroupNamesPastTheEnd",
-                 test::MakeRelBytes(Unterminated(
-                     {SingleImage("A"), WithCount(Group({"C", "D"}), 5), SingleImage("E")})),
+                 test::MakeRelBytes(Unterminated({SingleImage("A"), WithCount(Group({"C", "D"}), 5),
+                                                  SingleImage("E")})),
                  RelWalkEnd::Truncated,
                  {"A 1", "|"}},
         WalkCase{"OtherPositionPastTheEnd",
@@ -212,8 +214,8 @@ TEST(RelIndexTest, EveryCutOfAnIndexEndsTruncatedAfterWhatItHolds) {
         const Walk walk = WalkOver(std::span(whole).first(size));
         EXPECT_EQ(walk.end, RelWalkEnd::Truncated);
         ASSERT_LE(walk.events.size(), kWorkedExampleEvents.size());
-        EXPECT_TRUE(std::equal(walk.events.begin(), walk.events.end(),
-                               kWorkedExampleEvents.begin()));
+        EXPECT_TRUE(
+            std::equal(walk.events.begin(), walk.events.end(), kWorkedExampleEvents.begin()));
         // A record is handed on only when all of it was read.
         EXPECT_TRUE(walk.events.empty() || walk.events.back() == "|");
     }
@@ -228,8 +230,8 @@ struct UnsafeCase {
 class RelIndexUnsafeNameTest : public testing::TestWithParam<UnsafeCase> {};
 
 TEST_P(RelIndexUnsafeNameTest, EndsTheWalkBeforeTheRecord) {
-    const Walk single = WalkOver(
-        Index({SingleImage("A"), SingleImage(GetParam().unsafeName), SingleImage("B")}));
+    const Walk single =
+        WalkOver(Index({SingleImage("A"), SingleImage(GetParam().unsafeName), SingleImage("B")}));
     EXPECT_EQ(single.end, RelWalkEnd::UnsafeName);
     EXPECT_EQ(single.events, (Events{"A 1", "|"}));
 

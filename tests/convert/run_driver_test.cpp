@@ -120,7 +120,8 @@ TEST_F(RunDriverTest, FileListIsRereadAfterDeletingOrCopyingIntoTheSameFolder) {
 
 TEST_F(RunDriverTest, BurstShotsGetConsecutiveSuffixes) {
     request_.options.schemeIndex = 10;  // no sequence text: one base name for all
-    for (int i = 1; i <= 4; ++i) AddJ6i("P000000" + std::to_string(i) + ".J6I");
+    for (int i = 1; i <= 4; ++i)
+        AddJ6i("P000000" + std::to_string(i) + ".J6I");
     Run();
     EXPECT_EQ(test::FolderEntries(request_.destinationFolder),
               (Lines{"971123-140509-001.j6i", "971123-140509-002.j6i", "971123-140509-003.j6i",

@@ -15,7 +15,8 @@ using test::Bytes;
 
 Bytes Pattern(std::size_t size) {
     Bytes bytes(size);
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 31 + 7);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 31 + 7);
     return bytes;
 }
 

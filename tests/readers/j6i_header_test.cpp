@@ -14,7 +14,8 @@ using test::Bytes;
 struct HeaderCase {
     const char* name;
     Bytes bytes;
-    J6iReadResult expected;    friend void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.name; }
+    J6iReadResult expected;
+    friend void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.name; }
 };
 
 Bytes ValidHeader(std::size_t size = 144) {
@@ -45,12 +46,14 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         HeaderCase{"Exactly144Bytes", ValidHeader(144), J6iReadResult::Ok},
         HeaderCase{"LongerFile", ValidHeader(5000), J6iReadResult::Ok},
-        HeaderCase{"OnlyMagicAndSignatureMatter", [] {
+        HeaderCase{"OnlyMagicAndSignatureMatter",
+                   [] {
                        Bytes bytes(144, 0xEE);
                        const Bytes start = {0x80, 0x13, 'D', 'S', 'C', 'I', 'M', 0};
                        std::copy(start.begin(), start.end(), bytes.begin());
                        return bytes;
-                   }(), J6iReadResult::Ok},
+                   }(),
+                   J6iReadResult::Ok},
         HeaderCase{"Only143Bytes", ValidHeader(143), J6iReadResult::ShortRead},
         HeaderCase{"EmptyFile", Bytes{}, J6iReadResult::ShortRead},
         HeaderCase{"WrongMagic", WithByte(ValidHeader(), 0, 0x81), J6iReadResult::NotJ6i},
@@ -83,8 +86,7 @@ TEST(J6iHeaderTest, DecodesTheFieldsAsStored) {
     fixture.dcVersion = "V1.05";
     const Bytes bytes = test::MakeJ6iBytes(fixture);
     J6iHeader header;
-    ASSERT_EQ(ParseJ6iHeader(std::span(bytes).first(144), header),
-              J6iReadResult::Ok);
+    ASSERT_EQ(ParseJ6iHeader(std::span(bytes).first(144), header), J6iReadResult::Ok);
     EXPECT_EQ(header.dscVersionMajor(), 2);
     EXPECT_EQ(header.dscVersionMinor(), 11);
     EXPECT_EQ(header.headerSize(), 512);

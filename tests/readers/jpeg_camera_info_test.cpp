@@ -18,7 +18,9 @@
 namespace kadoro {
 
 // Found by GoogleTest through the enum's namespace, so that failures print the result code.
-static void PrintTo(JpegReadResult result, std::ostream* os) { *os << static_cast<int>(result); }
+static void PrintTo(JpegReadResult result, std::ostream* os) {
+    *os << static_cast<int>(result);
+}
 
 namespace {
 
@@ -118,7 +120,8 @@ Bytes FirstBytes(Bytes bytes, std::size_t count) {
 
 std::string Letters(std::size_t count) {
     std::string text;
-    for (std::size_t i = 0; i < count; ++i) text.push_back(static_cast<char>('A' + i % 26));
+    for (std::size_t i = 0; i < count; ++i)
+        text.push_back(static_cast<char>('A' + i % 26));
     return text;
 }
 
@@ -195,17 +198,16 @@ INSTANTIATE_TEST_SUITE_P(
                   [](JpegCameraInfo& r) { r.maker = "Maker"; }},
         BlockCase{"FirstLineIsEndLine", Jpeg("[diag info]\r\nFlash=1\r\n"), JpegReadResult::Empty,
                   kNothingButCleared},
-        BlockCase{"EndLineMayGoOn", Jpeg("M\r\n[diag info] 2\r\nFlash=1\r\n"),
-                  JpegReadResult::Read, [](JpegCameraInfo& r) { r.maker = "M"; }},
+        BlockCase{"EndLineMayGoOn", Jpeg("M\r\n[diag info] 2\r\nFlash=1\r\n"), JpegReadResult::Read,
+                  [](JpegCameraInfo& r) { r.maker = "M"; }},
         BlockCase{"EndLineAtEndOfFileWithoutCrLf", EndingWith("M\r\nFlash=1\r\n[diag info]"),
                   JpegReadResult::Read,
                   [](JpegCameraInfo& r) {
                       r.maker = "M";
                       r.flash = 1;
                   }},
-        BlockCase{"EndLineNeedsAllElevenCharacters",
-                  EndingWith("M\r\nFlash=1\r\n[diag info\r\n"), JpegReadResult::LayoutDiffers,
-                  nullptr},
+        BlockCase{"EndLineNeedsAllElevenCharacters", EndingWith("M\r\nFlash=1\r\n[diag info\r\n"),
+                  JpegReadResult::LayoutDiffers, nullptr},
         BlockCase{"MissingEndLineAtEndOfFile", EndingWith("M\r\nFlash=1\r\nType=DC\r\n"),
                   JpegReadResult::LayoutDiffers,
                   [](JpegCameraInfo& r) {
@@ -215,8 +217,8 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         BlockCase{"MissingEndLineBeforeImageData", Jpeg("M\r\nFlash=1\r\n"),
                   JpegReadResult::LayoutDiffers, nullptr},
-        BlockCase{"Line36CharactersAccepted",
-                  Camera(Letters(36), {"ID=" + Letters(33)}), JpegReadResult::Read,
+        BlockCase{"Line36CharactersAccepted", Camera(Letters(36), {"ID=" + Letters(33)}),
+                  JpegReadResult::Read,
                   [](JpegCameraInfo& r) {
                       r.maker = Letters(29);
                       r.cameraId = Letters(31);
@@ -246,37 +248,38 @@ INSTANTIATE_TEST_SUITE_P(
                       r.maker = "M";
                       r.flash = 1;
                   }},
-        BlockCase{"OtherLinesSkipped",
-                  Camera("M", {"[picture info]", "Shutter=8971", "Fnumber=F2.8", "Protect=0",
-                               "", "=5"}),
-                  JpegReadResult::Read, [](JpegCameraInfo& r) { r.maker = "M"; }}),
+        BlockCase{
+            "OtherLinesSkipped",
+            Camera("M", {"[picture info]", "Shutter=8971", "Fnumber=F2.8", "Protect=0", "", "=5"}),
+            JpegReadResult::Read, [](JpegCameraInfo& r) { r.maker = "M"; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Nul, CameraBlockTest,
-    testing::Values(
-        BlockCase{"MakerNulTakenAsBlank", Camera("OLYMPUS\0 985"s, {"Flash=1"}),
-                  JpegReadResult::Read,
-                  [](JpegCameraInfo& r) {
-                      r.maker = "OLYMPUS  985";
-                      r.flash = 1;
-                  }},
-        BlockCase{"SettingNulTakenAsBlank", Camera("M", {"Type=AB\0"s}), JpegReadResult::Read,
-                  [](JpegCameraInfo& r) {
-                      r.maker = "M";
-                      r.cameraType = "AB ";
-                  }},
-        BlockCase{"SecondNulInSameLine", Camera("A\0B\0"s, {}), JpegReadResult::LayoutDiffers,
-                  kNothingButCleared},
-        BlockCase{"SecondNulInLaterLine", Camera("A\0"s, {"Flash=1", "Type=\0"s}),
-                  JpegReadResult::LayoutDiffers, nullptr},
-        BlockCase{"NulAfterCrNotCounted",
-                  Jpeg("A\0\r\nFlash=1\r\0\nMacro=1\r\n[diag info]\r\n"s), JpegReadResult::Read,
-                  [](JpegCameraInfo& r) {
-                      r.maker = "A ";
-                      r.flash = 1;
-                      r.macro = 1;
-                  }}),
+    testing::Values(BlockCase{"MakerNulTakenAsBlank", Camera("OLYMPUS\0 985"s, {"Flash=1"}),
+                              JpegReadResult::Read,
+                              [](JpegCameraInfo& r) {
+                                  r.maker = "OLYMPUS  985";
+                                  r.flash = 1;
+                              }},
+                    BlockCase{"SettingNulTakenAsBlank", Camera("M", {"Type=AB\0"s}),
+                              JpegReadResult::Read,
+                              [](JpegCameraInfo& r) {
+                                  r.maker = "M";
+                                  r.cameraType = "AB ";
+                              }},
+                    BlockCase{"SecondNulInSameLine", Camera("A\0B\0"s, {}),
+                              JpegReadResult::LayoutDiffers, kNothingButCleared},
+                    BlockCase{"SecondNulInLaterLine", Camera("A\0"s, {"Flash=1", "Type=\0"s}),
+                              JpegReadResult::LayoutDiffers, nullptr},
+                    BlockCase{"NulAfterCrNotCounted",
+                              Jpeg("A\0\r\nFlash=1\r\0\nMacro=1\r\n[diag info]\r\n"s),
+                              JpegReadResult::Read,
+                              [](JpegCameraInfo& r) {
+                                  r.maker = "A ";
+                                  r.flash = 1;
+                                  r.macro = 1;
+                              }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -305,9 +308,8 @@ INSTANTIATE_TEST_SUITE_P(
                       r.maker = "M";
                       r.shotTime = Utc(200, 0, 1, 0, 0, 0, 5, 0);
                   }},
-        BlockCase{"BeyondTheCalendarGivesNoDate",
-                  Camera("M", {"TimeDate=99999999999999999999"}), JpegReadResult::Read,
-                  [](JpegCameraInfo& r) { r.maker = "M"; }}),
+        BlockCase{"BeyondTheCalendarGivesNoDate", Camera("M", {"TimeDate=99999999999999999999"}),
+                  JpegReadResult::Read, [](JpegCameraInfo& r) { r.maker = "M"; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -352,8 +354,8 @@ INSTANTIATE_TEST_SUITE_P(
                   }},
         BlockCase{"UnknownSizeKeepsMinusOne", Camera("M", {"ImageSize=1280-1024"}),
                   JpegReadResult::Read, [](JpegCameraInfo& r) { r.maker = "M"; }},
-        BlockCase{"CutShortSizeIsUnknown", Camera("M", {"ImageSize=640-48"}),
-                  JpegReadResult::Read, [](JpegCameraInfo& r) { r.maker = "M"; }},
+        BlockCase{"CutShortSizeIsUnknown", Camera("M", {"ImageSize=640-48"}), JpegReadResult::Read,
+                  [](JpegCameraInfo& r) { r.maker = "M"; }},
         BlockCase{"UnknownSizeKeepsEarlierSize",
                   Camera("M", {"ImageSize=640-480", "ImageSize=800-600"}), JpegReadResult::Read,
                   [](JpegCameraInfo& r) {
@@ -365,8 +367,8 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Settings, CameraBlockTest,
     testing::Values(
-        BlockCase{"ZoomX10IsNoZoom", Camera("M", {"Zoom=x2.0", "Zoom=x1.0"}),
-                  JpegReadResult::Read, [](JpegCameraInfo& r) { r.maker = "M"; }},
+        BlockCase{"ZoomX10IsNoZoom", Camera("M", {"Zoom=x2.0", "Zoom=x1.0"}), JpegReadResult::Read,
+                  [](JpegCameraInfo& r) { r.maker = "M"; }},
         BlockCase{"ZoomBeginningWithX10IsNoZoom", Camera("M", {"Zoom=x3", "Zoom=x1.05"}),
                   JpegReadResult::Read, [](JpegCameraInfo& r) { r.maker = "M"; }},
         BlockCase{"ZoomOtherValues", Camera("M", {"Zoom=X1.0"}), JpegReadResult::Read,
@@ -406,8 +408,8 @@ INSTANTIATE_TEST_SUITE_P(
         BlockCase{"KeysAreCaseSensitive",
                   Camera("M", {"resolution=5", "FLASH=1", "id=x", "Timedate=0"}),
                   JpegReadResult::Read, [](JpegCameraInfo& r) { r.maker = "M"; }},
-        BlockCase{"LaterLineWins", Camera("M", {"Type=AAA", "Resolution=1", "Type=BBB",
-                                                "Resolution=5"}),
+        BlockCase{"LaterLineWins",
+                  Camera("M", {"Type=AAA", "Resolution=1", "Type=BBB", "Resolution=5"}),
                   JpegReadResult::Read,
                   [](JpegCameraInfo& r) {
                       r.maker = "M";
@@ -445,27 +447,29 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // Blocks that the file reader meets over more than one chunk of the file.
-INSTANTIATE_TEST_SUITE_P(
-    LongBlocks, CameraBlockTest,
-    testing::Values(
-        BlockCase{"ManySkippedLines",
-                  Camera("M", [] {
-                      std::vector<std::string> lines(2000, "Shutter=8971");
-                      lines.push_back("Flash=1");
-                      return lines;
-                  }()),
-                  JpegReadResult::Read,
-                  [](JpegCameraInfo& r) {
-                      r.maker = "M";
-                      r.flash = 1;
-                  }},
-        BlockCase{"BlockAfterFourKilobytes",
-                  Jpeg(test::CameraTextBlock("M", {"Flash=1"}), 4064), JpegReadResult::Read,
-                  [](JpegCameraInfo& r) {
-                      r.maker = "M";
-                      r.flash = 1;
-                  }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(LongBlocks, CameraBlockTest,
+                         testing::Values(BlockCase{"ManySkippedLines",
+                                                   Camera("M",
+                                                          [] {
+                                                              std::vector<std::string> lines(
+                                                                  2000, "Shutter=8971");
+                                                              lines.push_back("Flash=1");
+                                                              return lines;
+                                                          }()),
+                                                   JpegReadResult::Read,
+                                                   [](JpegCameraInfo& r) {
+                                                       r.maker = "M";
+                                                       r.flash = 1;
+                                                   }},
+                                         BlockCase{
+                                             "BlockAfterFourKilobytes",
+                                             Jpeg(test::CameraTextBlock("M", {"Flash=1"}), 4064),
+                                             JpegReadResult::Read,
+                                             [](JpegCameraInfo& r) {
+                                                 r.maker = "M";
+                                                 r.flash = 1;
+                                             }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Lines of skipped text that make the block exactly size bytes long after its maker line "M".
 std::string BlockPrefixOfSize(std::size_t size) {
@@ -513,12 +517,14 @@ INSTANTIATE_TEST_SUITE_P(
                     OffsetCase{"Length256", Jpeg("M\r\n", 0x0100), 282},
                     OffsetCase{"HighByteAbove127", Jpeg("M\r\n", 0x8000), 32794},
                     OffsetCase{"LargestLength", Jpeg("M\r\n", 0xFFFF), 65561},
-                    OffsetCase{"OnlyBytes22And23Count", [] {
+                    OffsetCase{"OnlyBytes22And23Count",
+                               [] {
                                    Bytes bytes(24, 0xFF);
                                    bytes[22] = 0x00;
                                    bytes[23] = 0x10;
                                    return bytes;
-                               }(), 42},
+                               }(),
+                               42},
                     OffsetCase{"FileOf23Bytes", FirstBytes(Jpeg("M\r\n"), 23), -2}),
     [](const auto& info) { return std::string(info.param.name); });
 

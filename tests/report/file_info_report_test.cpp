@@ -43,12 +43,10 @@ TEST_F(FileInfoReportTest, J6iReportShowsTheHeaderFields) {
     const std::string path = Write("P0000012.j6i", test::MakeJ6iBytes(fixture));
 
     EXPECT_EQ(Report(path), FileInfoResult::Complete);
-    EXPECT_EQ(log_.lines(), (Lines{"[P0000012.j6i]の情報", "ﾌｧｲﾙ ｻｲｽﾞ            : 2000ﾊﾞｲﾄ",
-                                   test::kStampLine,
-                                   "撮 影 日 付          : 1997年05月03日 14:07:09",
-                                   "DSCﾊﾞｰｼﾞｮﾝ           : 1.2",
-                                   "ﾍﾞｯﾀﾞｰｻｲｽﾞ           : 512ﾊﾞｲﾄ",
-                                   "DCﾊﾞｰｼﾞｮﾝ            : DC-2 V1.0"}));
+    EXPECT_EQ(log_.lines(),
+              (Lines{"[P0000012.j6i]の情報", "ﾌｧｲﾙ ｻｲｽﾞ            : 2000ﾊﾞｲﾄ", test::kStampLine,
+                     "撮 影 日 付          : 1997年05月03日 14:07:09", "DSCﾊﾞｰｼﾞｮﾝ           : 1.2",
+                     "ﾍﾞｯﾀﾞｰｻｲｽﾞ           : 512ﾊﾞｲﾄ", "DCﾊﾞｰｼﾞｮﾝ            : DC-2 V1.0"}));
 }
 
 TEST_F(FileInfoReportTest, J6iYearsGetTheirCenturyAndInvalidBcdShowsInFull) {
@@ -80,24 +78,34 @@ TEST_P(ShortReportTest, EndsAfterTheGeneralLines) {
     Lines expected = {"[" + std::string(c.fileName) + "]の情報",
                       "ﾌｧｲﾙ ｻｲｽﾞ            : " + std::to_string(c.content.size()) + "ﾊﾞｲﾄ",
                       test::kStampLine};
-    expected.insert(expected.end(), c.linesAfterGeneralOnes.begin(),
-                    c.linesAfterGeneralOnes.end());
+    expected.insert(expected.end(), c.linesAfterGeneralOnes.begin(), c.linesAfterGeneralOnes.end());
     EXPECT_EQ(log_.lines(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ShortReportTest,
     testing::Values(
-        ReportCase{"RelIndex", "P0000001.REL", test::Bytes(600, 0x80), FileInfoResult::RelIndex, {}},
-        ReportCase{"OtherExtension", "notes.txt", test::Bytes(5, 'x'), FileInfoResult::Complete, {}},
-        ReportCase{"FourLetterJpeg", "photo.JPEG", test::Bytes(40, 0xFF), FileInfoResult::Complete,
-                   {}},
+        ReportCase{
+            "RelIndex", "P0000001.REL", test::Bytes(600, 0x80), FileInfoResult::RelIndex, {}},
+        ReportCase{
+            "OtherExtension", "notes.txt", test::Bytes(5, 'x'), FileInfoResult::Complete, {}},
+        ReportCase{
+            "FourLetterJpeg", "photo.JPEG", test::Bytes(40, 0xFF), FileInfoResult::Complete, {}},
         ReportCase{"NoExtension", "README", test::Bytes{}, FileInfoResult::Complete, {}},
-        ReportCase{"ShortJ6i", "P1.J6I", test::Bytes(100, 0x80), FileInfoResult::HeaderShort,
+        ReportCase{"ShortJ6i",
+                   "P1.J6I",
+                   test::Bytes(100, 0x80),
+                   FileInfoResult::HeaderShort,
                    {"ファィル読み込みエラー"}},
-        ReportCase{"EmptyJ6i", "P1.J6I", test::Bytes{}, FileInfoResult::HeaderShort,
+        ReportCase{"EmptyJ6i",
+                   "P1.J6I",
+                   test::Bytes{},
+                   FileInfoResult::HeaderShort,
                    {"ファィル読み込みエラー"}},
-        ReportCase{"NotJ6i", "P1.j6i", test::Bytes(144, 0x20), FileInfoResult::LayoutDiffers,
+        ReportCase{"NotJ6i",
+                   "P1.j6i",
+                   test::Bytes(144, 0x20),
+                   FileInfoResult::LayoutDiffers,
                    {"J6Iファイルではありません"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -116,10 +124,9 @@ TEST_F(FileInfoReportTest, TimeStampInTwoSecondStepsWithoutTimeAtMidnight) {
         const char* expected;
     };
     const std::string path = Write("a.txt", {1});
-    for (const StampCase& c : {StampCase{880261511, "1997/11/23 14:05:10"},
-                               StampCase{880210800, "1997/11/23"},
-                               StampCase{880210801, "1997/11/23"},
-                               StampCase{880210802, "1997/11/23 00:00:02"}}) {
+    for (const StampCase& c :
+         {StampCase{880261511, "1997/11/23 14:05:10"}, StampCase{880210800, "1997/11/23"},
+          StampCase{880210801, "1997/11/23"}, StampCase{880210802, "1997/11/23 00:00:02"}}) {
         test::SetLastWriteTime(path, c.seconds);
         Report(path);
         EXPECT_EQ(log_.lines().at(2), std::string("ﾌｧｲﾙ ﾀｲﾑｽﾀﾝﾌﾟ        : ") + c.expected)

@@ -16,7 +16,8 @@ using Lines = std::vector<std::string>;
 class JpegReportTest : public testing::Test {
 protected:
     // The lines after the three general ones.
-    Lines CameraLines(const std::string& block, FileInfoResult expected = FileInfoResult::Complete) {
+    Lines CameraLines(const std::string& block,
+                      FileInfoResult expected = FileInfoResult::Complete) {
         const std::string path = folder_.Join("PICT0001.JPG");
         test::WriteJpegWithCameraText(path, block);
         EXPECT_EQ(ShowFileInfo(path, log_, &test::IsoTimeStamp), expected);
@@ -36,13 +37,10 @@ TEST_F(JpegReportTest, ShowsTheTenCameraLines) {
          "Macro=0", "Type=DCHT", "Serial#=123", "Version=vf0-3c", "ID=OLYMPUS DIGITAL CAMERA"}));
     EXPECT_EQ(lines, (Lines{"メーカー             : OLYMPUS OPTICAL CO.,LTD.  985",
                             "撮影時刻             : 1997年11月23日 14:05:09",
-                            "フラッシュ           : 使用",
-                            "解像度No             : 3",
+                            "フラッシュ           : 使用", "解像度No             : 3",
                             "画像サイズ           : 1024x768(高精細)",
-                            "ズーム               : 使用",
-                            "マクロ               : 未使用",
-                            "カメラタイプ         : DCHT",
-                            "カメラバージョン     : vf0-3c",
+                            "ズーム               : 使用", "マクロ               : 未使用",
+                            "カメラタイプ         : DCHT", "カメラバージョン     : vf0-3c",
                             "カメラＩＤ           : OLYMPUS DIGITAL CAMERA"}));
 }
 

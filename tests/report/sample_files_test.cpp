@@ -79,17 +79,27 @@ TEST_P(SampleFileTest, ConversionNamesTheCopy) {
 INSTANTIATE_TEST_SUITE_P(
     Samples, SampleFileTest,
     testing::Values(
-        SampleCase{"OlympusFuzzed", "metadata-extractor-images/21ad703b38e2c350215bb92a849486f3.jpg",
+        SampleCase{"OlympusFuzzed",
+                   "metadata-extractor-images/21ad703b38e2c350215bb92a849486f3.jpg",
                    FileInfoResult::Complete, kOlympusLines, "1997-01-01 0004 001 .jpg"},
         SampleCase{"OlympusHeaderRepaired", "derived/21ad703b-header-repaired.jpg",
                    FileInfoResult::Complete, kOlympusLines, "1997-01-01 0004 001 .jpg"},
         // The position rule points into XMP text there, whose UTF-16 NULs end the reading.
-        SampleCase{"AgfaBlockElsewhere", "exiftool-t-images/ExifTool.jpg",
-                   FileInfoResult::LayoutDiffers, {"情報がありません"}, nullptr},
-        SampleCase{"SanyoWithoutBlock", "metadata-extractor-images/Sanyo SR662.jpg",
-                   FileInfoResult::LayoutDiffers, {"情報がありません"}, nullptr},
-        SampleCase{"OlympusExifWithoutBlock", "metadata-extractor-images/Olympus C2040Z.jpg",
-                   FileInfoResult::LayoutDiffers, {"情報がありません"}, nullptr}),
+        SampleCase{"AgfaBlockElsewhere",
+                   "exiftool-t-images/ExifTool.jpg",
+                   FileInfoResult::LayoutDiffers,
+                   {"情報がありません"},
+                   nullptr},
+        SampleCase{"SanyoWithoutBlock",
+                   "metadata-extractor-images/Sanyo SR662.jpg",
+                   FileInfoResult::LayoutDiffers,
+                   {"情報がありません"},
+                   nullptr},
+        SampleCase{"OlympusExifWithoutBlock",
+                   "metadata-extractor-images/Olympus C2040Z.jpg",
+                   FileInfoResult::LayoutDiffers,
+                   {"情報がありません"},
+                   nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -19,7 +19,8 @@ Bytes MakeJ6iBytes(const J6iFixture& fixture) {
     std::copy_n(fixture.dcVersion.begin(), std::min<std::size_t>(fixture.dcVersion.size(), 10),
                 bytes.begin() + 134);
     // Stand-in image data: a JPEG start marker where the header ends, then a byte pattern.
-    for (std::size_t i = 144; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 7);
+    for (std::size_t i = 144; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 7);
     if (bytes.size() >= fixture.headerSize + 2 && fixture.headerSize >= 144) {
         bytes[fixture.headerSize] = 0xFF;
         bytes[fixture.headerSize + 1] = 0xD8;

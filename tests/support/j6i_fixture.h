@@ -16,7 +16,7 @@ struct J6iFixture {
     std::uint8_t dscVersionMinor = 0;
     std::uint32_t headerSize = 172;  // the first cameras wrote 172-byte headers
     std::string dcVersion = "DC2 1.00";
-    std::size_t totalSize = 4096;    // header plus stand-in image bytes
+    std::size_t totalSize = 4096;  // header plus stand-in image bytes
 };
 
 Bytes MakeJ6iBytes(const J6iFixture& fixture = {});

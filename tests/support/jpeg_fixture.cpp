@@ -52,7 +52,8 @@ void WriteJpegWithCameraText(const std::string& path, std::string_view block,
 std::string CameraTextBlock(std::string_view maker, const std::vector<std::string>& lines) {
     std::string block(maker);
     block += "\r\n";
-    for (const std::string& line : lines) block += line + "\r\n";
+    for (const std::string& line : lines)
+        block += line + "\r\n";
     block += "[diag info]\r\n";
     // Everything after the end line is left unread; the NULs make a reader that goes on fail.
     block += "IMgg=35931\r\n[user]";

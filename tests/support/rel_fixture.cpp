@@ -68,7 +68,8 @@ Bytes MakeRelBytes(const RelFixture& fixture) {
         const std::size_t size = WrittenSize(record);
         const std::uint8_t length =
             record.length.value_or(static_cast<std::uint8_t>(std::min<std::size_t>(size - 4, 255)));
-        for (std::size_t i = 0; i < size; ++i) Put(bytes, position + i, kUnexamined);
+        for (std::size_t i = 0; i < size; ++i)
+            Put(bytes, position + i, kUnexamined);
         Put(bytes, position, record.mark[0]);
         Put(bytes, position + 1, record.mark[1]);
         Put(bytes, position + 3, length);

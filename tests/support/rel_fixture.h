@@ -33,7 +33,7 @@ RelRecord WithCount(RelRecord record, std::uint8_t count);
 struct RelFixture {
     std::uint8_t magic = 0x80;
     std::vector<RelRecord> records;  // from offset 512 on
-    bool endMarker = true;  // 0xFF 0xFF at the position after the last record
+    bool endMarker = true;           // 0xFF 0xFF at the position after the last record
     // Appended after everything written, as the rest of a real index file; 0 makes the file end
     // where the last record's (or the end marker's) bytes end.
     std::size_t trailingBytes = 64;
