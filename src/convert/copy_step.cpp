@@ -10,7 +10,11 @@ CopyStepResult CopyToFreeName(ConversionContext& context, const CopyStepRequest&
         FindFreeName(request.destinationFolder, request.baseName, request.kind, &context.freeNames);
     context.log.AppendLine("新名[" + target.name + "]");
 
-    if (CopyFileNoOverwrite(request.sourcePath, target.path) != CopyOutcome::Copied) {
+    // A source that stays needs no flushed folder entry before the next file: the run flushes the
+    // destination folder once at its end. A source about to be deleted does.
+    const FolderFlush folderFlush =
+        context.options.deleteSource ? FolderFlush::BeforeReturn : FolderFlush::ByCaller;
+    if (CopyFileNoOverwrite(request.sourcePath, target.path, folderFlush) != CopyOutcome::Copied) {
         context.log.AppendLine(std::string(request.copyErrorLine));
         return CopyStepResult::CopyFailed;
     }

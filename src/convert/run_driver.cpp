@@ -7,6 +7,7 @@
 #include "convert/j6i_converter.h"
 #include "convert/jpeg_converter.h"
 #include "convert/rel_converter.h"
+#include "platform/file_operations.h"
 #include "platform/path_text.h"
 
 namespace kadoro {
@@ -67,6 +68,8 @@ RunSummary RunConversion(const RunRequest& request, LogSink& log) {
         }
         log.ScrollToEnd();
     }
+    // The copies' contents are on disk already; this makes their names durable in one go.
+    if (!request.options.deleteSource) FlushFolder(request.destinationFolder);
     summary.fileListNeedsReread =
         request.options.deleteSource || request.destinationFolder == request.sourceFolder;
     return summary;

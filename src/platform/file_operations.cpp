@@ -46,7 +46,7 @@ bool CopyWithReadWrite(int from, int to) {
     }
 }
 
-// Copies every byte of from (at its start) to to (empty, at its start).
+// Copies the size bytes of from (at its start) to to (empty, at its start).
 bool CopyBytes(int from, int to, off_t size) {
     off_t done = 0;
     while (done < size) {
@@ -60,7 +60,7 @@ bool CopyBytes(int from, int to, off_t size) {
         if (moved <= 0) return false;  // an error, or the source shrank under us
         done += moved;
     }
-    return CopyWithReadWrite(from, to);  // picks up anything appended meanwhile; usually nothing
+    return true;
 }
 
 // Writes the source's content, permission bits and times into the open target and flushes it.
@@ -69,11 +69,6 @@ bool FillCopy(int from, const struct stat& sourceStat, UniqueFd& to) {
     return CopyBytes(from, to.get(), sourceStat.st_size) &&
            ::fchmod(to.get(), sourceStat.st_mode & 0777) == 0 &&
            ::futimens(to.get(), times.data()) == 0 && ::fsync(to.get()) == 0 && to.Close();
-}
-
-void SyncFolder(const std::string& folder) {
-    UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd) ::fsync(fd.get());
 }
 
 enum class LinkOutcome { Linked, TargetExists, Unsupported, Failed };
@@ -108,13 +103,14 @@ CopyOutcome CopyDirectlyToTarget(int from, const struct stat& sourceStat,
         ::unlink(target.c_str());
         return CopyOutcome::Failed;
     }
-    SyncFolder(FolderOf(target));
+    FlushFolder(FolderOf(target));
     return CopyOutcome::Copied;
 }
 
 }  // namespace
 
-CopyOutcome CopyFileNoOverwrite(const std::string& source, const std::string& target) {
+CopyOutcome CopyFileNoOverwrite(const std::string& source, const std::string& target,
+                                FolderFlush folderFlush) {
     UniqueFd from(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!from) return CopyOutcome::Failed;
     struct stat sourceStat {};
@@ -134,7 +130,7 @@ CopyOutcome CopyFileNoOverwrite(const std::string& source, const std::string& ta
     }
     switch (LinkIntoPlace(temporary, target)) {
         case LinkOutcome::Linked:
-            SyncFolder(folder);
+            if (folderFlush == FolderFlush::BeforeReturn) FlushFolder(folder);
             return CopyOutcome::Copied;
         case LinkOutcome::TargetExists:
             ::unlink(temporary.c_str());
@@ -147,6 +143,11 @@ CopyOutcome CopyFileNoOverwrite(const std::string& source, const std::string& ta
     }
     ::unlink(temporary.c_str());
     return CopyOutcome::Failed;
+}
+
+bool FlushFolder(const std::string& folder) {
+    UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return fd && ::fsync(fd.get()) == 0;
 }
 
 DeleteOutcome DeleteFileChecked(const std::string& path) {

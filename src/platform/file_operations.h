@@ -14,10 +14,20 @@ enum class CopyOutcome {
     Failed,        // nothing new stands at the target path
 };
 
+// Whether CopyFileNoOverwrite flushes the target's folder itself. A run that keeps its sources
+// may flush the folder once at its end instead: a copy whose name is lost in a crash before then
+// still has its source, and the file itself is always on disk before it gets a name.
+enum class FolderFlush { BeforeReturn, ByCaller };
+
 // Copies source to target. The copy never replaces an existing file, never leaves a partial file
 // under the target name, keeps the source's last-write time and permission bits, and is flushed
-// to disk (file and folder) before the call returns Copied, so the source may be deleted safely.
-CopyOutcome CopyFileNoOverwrite(const std::string& source, const std::string& target);
+// to disk (file, and with BeforeReturn its folder) before the call returns Copied, so the source
+// may then be deleted safely.
+CopyOutcome CopyFileNoOverwrite(const std::string& source, const std::string& target,
+                                FolderFlush folderFlush = FolderFlush::BeforeReturn);
+
+// Flushes the folder's entries (names made, removed or renamed in it) to disk.
+bool FlushFolder(const std::string& folder);
 
 enum class DeleteOutcome { Deleted, ReadOnly, Failed };
 
