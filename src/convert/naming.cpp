@@ -124,32 +124,38 @@ std::string MakeSequenceText(std::string_view fileName, int sequenceNumber, int 
 }
 
 JpgLabels MakeJpgLabels(std::string_view maker, int resolution, int imageSize) {
-    JpgLabels labels;
+    struct SizeRow {
+        std::string_view label, letter;
+    };
+    // Sanyo cameras tell their size by the resolution number, every other maker by image size.
+    constexpr SizeRow kSanyoFine = {"640x480", "H"};
+    constexpr SizeRow kSanyoStandard = {"320x240", "L"};
+    constexpr std::array<SizeRow, 5> kSizes = {{{"320x240", "L"},
+                                                {"640x480", "L"},
+                                                {"1024x384P", "P"},
+                                                {"1024x768N", "S"},
+                                                {"1024x768H", "H"}}};
+    SizeRow size;
     if (StartsWith(maker, "Sanyo")) {
-        labels.sizeLabel = resolution == 2 ? "640x480" : "320x240";
-        labels.qualityLetter = resolution == 2 ? "H" : "L";
-    } else {
-        struct SizeRow {
-            std::string_view label, letter;
-        };
-        constexpr std::array<SizeRow, 5> kSizes = {{{"320x240", "L"},
-                                                    {"640x480", "L"},
-                                                    {"1024x384P", "P"},
-                                                    {"1024x768N", "S"},
-                                                    {"1024x768H", "H"}}};
-        if (imageSize >= 0 && imageSize < static_cast<int>(kSizes.size())) {
-            labels.sizeLabel = kSizes[imageSize].label;
-            labels.qualityLetter = kSizes[imageSize].letter;
+        size = resolution == 2 ? kSanyoFine : kSanyoStandard;
+    } else if (imageSize >= 0 && imageSize < static_cast<int>(kSizes.size())) {
+        size = kSizes[imageSize];
+    }
+
+    struct CameraRow {
+        std::string_view makerPrefix, label;
+    };
+    // Tested in this order; the first prefix wins.
+    constexpr std::array<CameraRow, 3> kCameras = {
+        {{"OLYMPUS", "OLYMPUS"}, {"Sanyo", "CP200"}, {"SEIKO", "CP500"}}};
+    std::string_view camera;
+    for (const CameraRow& row : kCameras) {
+        if (StartsWith(maker, row.makerPrefix)) {
+            camera = row.label;
+            break;
         }
     }
-    if (StartsWith(maker, "OLYMPUS")) {
-        labels.cameraLabel = "OLYMPUS";
-    } else if (StartsWith(maker, "Sanyo")) {
-        labels.cameraLabel = "CP200";
-    } else if (StartsWith(maker, "SEIKO")) {
-        labels.cameraLabel = "CP500";
-    }
-    return labels;
+    return {std::string(size.label), std::string(size.letter), std::string(camera)};
 }
 
 std::optional<std::string> BuildNewName(FileKind kind, int schemeIndex, const NameFields& fields) {

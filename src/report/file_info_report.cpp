@@ -33,7 +33,7 @@ std::string FormatTimeStampWithCLibrary(const std::tm& local, bool withTime) {
 FileInfoResult ShowFileInfo(const std::string& path, LogSink& log,
                             const TimeStampFormatter& formatTimeStamp) {
     log.Clear();
-    log.AppendLine("[" + std::string(FileNamePart(path)) + "]の情報");
+    log.AppendLine(std::string("[").append(FileNamePart(path)).append("]の情報"));
 
     const auto facts = ExamineFile(path);
     if (!facts) {

@@ -2,6 +2,7 @@
 #include "support/jpeg_fixture.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <stdexcept>
 
 namespace kadoro::test {
@@ -13,6 +14,11 @@ void AppendBigEndian16(Bytes& bytes, std::size_t value) {
     bytes.push_back(static_cast<std::uint8_t>(field & 0xFF));
 }
 
+void AppendBytes(Bytes& bytes, std::initializer_list<std::uint8_t> more) {
+    for (const std::uint8_t byte : more)
+        bytes.push_back(byte);
+}
+
 void AppendText(Bytes& bytes, std::string_view text) {
     bytes.insert(bytes.end(), text.begin(), text.end());
 }
@@ -21,13 +27,12 @@ void AppendText(Bytes& bytes, std::string_view text) {
 
 Bytes MakeJpegWithCameraText(std::string_view block, std::uint16_t secondSegmentLength) {
     if (secondSegmentLength < 2) throw std::invalid_argument("a segment length counts itself");
-    Bytes bytes = {0xFF, 0xD8};
-
-    bytes.insert(bytes.end(), {0xFF, 0xE0, 0x00, 0x10});
+    Bytes bytes;
+    AppendBytes(bytes, {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10});
     AppendText(bytes, std::string_view("JFIF\0", 5));
-    bytes.insert(bytes.end(), {0x01, 0x01, 0x01, 0x00, 0x90, 0x00, 0x90, 0x00, 0x00});
+    AppendBytes(bytes, {0x01, 0x01, 0x01, 0x00, 0x90, 0x00, 0x90, 0x00, 0x00});
 
-    bytes.insert(bytes.end(), {0xFF, 0xE0});
+    AppendBytes(bytes, {0xFF, 0xE0});
     AppendBigEndian16(bytes, secondSegmentLength);
     const std::size_t secondData = bytes.size();
     bytes.resize(secondData + secondSegmentLength - 2, 0);
@@ -36,11 +41,11 @@ Bytes MakeJpegWithCameraText(std::string_view block, std::uint16_t secondSegment
                 bytes.begin() + static_cast<std::ptrdiff_t>(secondData));
 
     // An over-long block keeps the largest length the field holds; readers never look at it.
-    bytes.insert(bytes.end(), {0xFF, 0xEC});
+    AppendBytes(bytes, {0xFF, 0xEC});
     AppendBigEndian16(bytes, block.size() + 2);
     AppendText(bytes, block);
 
-    bytes.insert(bytes.end(), {0xFF, 0xD9});
+    AppendBytes(bytes, {0xFF, 0xD9});
     return bytes;
 }
 
