@@ -3,7 +3,7 @@
 
 #include "convert/copy_step.h"
 #include "convert/no_scheme_line.h"
-#include "platform/file_operations.h"
+#include "platform/file_facts.h"
 #include "readers/jpeg_camera_info.h"
 
 namespace kadoro {
@@ -35,12 +35,12 @@ JpegConvertResult ConvertJpegFile(ConversionContext& context, const std::string&
     // Without a date inside, the file's own last-write time in local time names it.
     std::tm shotTime = info.shotTime;
     if (shotTime.tm_year == 0) {
-        const auto fileTime = LastWriteLocalTime(sourcePath);
-        if (!fileTime) {
+        const auto facts = ExamineFile(sourcePath);
+        if (!facts) {
             context.log.AppendLine(std::string(kCannotOpenLine));
             return JpegConvertResult::NoFileTime;
         }
-        shotTime = *fileTime;
+        shotTime = facts->lastWriteLocal;
     }
 
     const JpgLabels labels = MakeJpgLabels(info.maker, info.resolution, info.imageSize);

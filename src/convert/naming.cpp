@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "convert/format_text.h"
 #include "platform/file_operations.h"
 #include "readers/j6i_header.h"
 
@@ -40,29 +41,24 @@ constexpr std::array<Scheme, kSchemeCount> kSchemes = {{
     {"YYMMDD-HHMMSS", "{YY}{MM}{DD}-{hh}{mm}{ss}.j6i", "{YY}{MM}{DD}-{hh}{mm}{ss}.jpg"},
 }};
 
-std::string Format(const char* format, int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 std::string FourDigitYear(FileKind kind, int year) {
-    return kind == FileKind::J6i ? Format("%04d", J6iFullYear(year)) : Format("%4d", year + 1900);
+    return kind == FileKind::J6i ? FormatText("%04d", J6iFullYear(year))
+                                 : FormatText("%4d", year + 1900);
 }
 
 // A two-digit year is zero-padded for both kinds; for Jpg it is the year within its century.
 std::string TwoDigitYear(FileKind kind, int year) {
-    return Format("%02d", kind == FileKind::J6i ? year : (year % 100 + 100) % 100);
+    return FormatText("%02d", kind == FileKind::J6i ? year : (year % 100 + 100) % 100);
 }
 
 std::string FieldText(std::string_view field, FileKind kind, const NameFields& fields) {
     if (field == "Y4") return FourDigitYear(kind, fields.year);
     if (field == "YY") return TwoDigitYear(kind, fields.year);
-    if (field == "MM") return Format("%02d", fields.month);
-    if (field == "DD") return Format("%02d", fields.day);
-    if (field == "hh") return Format("%02d", fields.hour);
-    if (field == "mm") return Format("%02d", fields.minute);
-    if (field == "ss") return Format("%02d", fields.second);
+    if (field == "MM") return FormatText("%02d", fields.month);
+    if (field == "DD") return FormatText("%02d", fields.day);
+    if (field == "hh") return FormatText("%02d", fields.hour);
+    if (field == "mm") return FormatText("%02d", fields.minute);
+    if (field == "ss") return FormatText("%02d", fields.second);
     if (field == "seq") return fields.sequenceText;
     if (field == "size") return fields.sizeLabel;
     if (field == "letter") return fields.qualityLetter;
@@ -93,7 +89,7 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 
 std::string SuffixedName(std::string_view baseName, int counter, FileKind kind) {
     const std::string_view stem = baseName.substr(0, baseName.size() - KindExtension(kind).size());
-    return std::string(stem) + Format("-%03d", counter) + std::string(KindExtension(kind));
+    return std::string(stem) + FormatText("-%03d", counter) + std::string(KindExtension(kind));
 }
 
 }  // namespace
@@ -108,8 +104,8 @@ bool IsValidScheme(int schemeIndex) {
 
 std::string MakeSequenceText(std::string_view fileName, int sequenceNumber, int subNumber) {
     if (sequenceNumber != -1) {
-        std::string text = Format("%03d", sequenceNumber);
-        if (subNumber != -1) text += Format("-%03d", subNumber);
+        std::string text = FormatText("%03d", sequenceNumber);
+        if (subNumber != -1) text += FormatText("-%03d", subNumber);
         return text;
     }
     // Up to three characters before the last dot fill "000" from the right; the walk stops at a
@@ -120,7 +116,7 @@ std::string MakeSequenceText(std::string_view fileName, int sequenceNumber, int 
     for (int slot = 2; slot >= 0 && end > 0 && fileName[end - 1] != ' '; --slot, --end) {
         digits[slot] = fileName[end - 1];
     }
-    return Format("%03d", static_cast<int>(std::atol(digits)));
+    return FormatText("%03d", static_cast<int>(std::atol(digits)));
 }
 
 JpgLabels MakeJpgLabels(std::string_view maker, int resolution, int imageSize) {

@@ -171,13 +171,4 @@ bool IsSameFolder(const std::string& first, const std::string& second) {
            a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-std::optional<std::tm> LastWriteLocalTime(const std::string& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) return std::nullopt;
-    std::tm local{};
-    const std::time_t seconds = status.st_mtim.tv_sec;
-    if (::localtime_r(&seconds, &local) == nullptr) return std::nullopt;
-    return local;
-}
-
 }  // namespace kadoro

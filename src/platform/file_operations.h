@@ -1,9 +1,7 @@
-// File-system operations of a conversion: copying without overwriting, deleting, existence tests
-// and time stamps.
+// File-system operations of a conversion: copying without overwriting, deleting and existence
+// tests.
 #pragma once
 
-#include <ctime>
-#include <optional>
 #include <string>
 
 namespace kadoro {
@@ -41,9 +39,5 @@ bool PathExists(const std::string& path);
 
 // True when both texts name the same existing folder, however they are spelled.
 bool IsSameFolder(const std::string& first, const std::string& second);
-
-// The file's last-write time broken down in local time (TZ honoured), or nothing when the file
-// cannot be examined.
-std::optional<std::tm> LastWriteLocalTime(const std::string& path);
 
 }  // namespace kadoro

@@ -3,6 +3,7 @@
 
 #include <cinttypes>
 
+#include "convert/format_text.h"
 #include "platform/file_facts.h"
 #include "platform/path_text.h"
 #include "report/j6i_report.h"
@@ -40,7 +41,7 @@ FileInfoResult ShowFileInfo(const std::string& path, LogSink& log,
         log.AppendLine("ファイルオープンエラー");
         return FileInfoResult::CannotOpen;
     }
-    log.AppendLine(FormatLine("ﾌｧｲﾙ ｻｲｽﾞ            : %" PRId64 "ﾊﾞｲﾄ", facts->size));
+    log.AppendLine(FormatText("ﾌｧｲﾙ ｻｲｽﾞ            : %" PRId64 "ﾊﾞｲﾄ", facts->size));
     const std::tm stamp = InTwoSecondSteps(facts->lastWriteLocal);
     log.AppendLine("ﾌｧｲﾙ ﾀｲﾑｽﾀﾝﾌﾟ        : " + formatTimeStamp(stamp, !IsMidnight(stamp)));
 

@@ -1,6 +1,7 @@
 // The .J6I part of the information report: shooting date, DSC version, header size, DC version.
 #include "report/j6i_report.h"
 
+#include "convert/format_text.h"
 #include "readers/j6i_header.h"
 #include "report/report_lines.h"
 
@@ -21,14 +22,14 @@ FileInfoResult AppendJ6iReport(const std::string& path, LogSink& log) {
         case J6iReadResult::Ok:
             break;
     }
-    log.AppendLine(FormatLine("撮 影 日 付          : %04d年%02d月%02d日 %02d:%02d:%02d",
+    log.AppendLine(FormatText("撮 影 日 付          : %04d年%02d月%02d日 %02d:%02d:%02d",
                               J6iFullYear(BcdToInt(header.shotYear())),
                               BcdToInt(header.shotMonth()), BcdToInt(header.shotDay()),
                               BcdToInt(header.shotHour()), BcdToInt(header.shotMinute()),
                               BcdToInt(header.shotSecond())));
-    log.AppendLine(FormatLine("DSCﾊﾞｰｼﾞｮﾝ           : %d.%d", header.dscVersionMajor(),
+    log.AppendLine(FormatText("DSCﾊﾞｰｼﾞｮﾝ           : %d.%d", header.dscVersionMajor(),
                               header.dscVersionMinor()));
-    log.AppendLine(FormatLine("ﾍﾞｯﾀﾞｰｻｲｽﾞ           : %dﾊﾞｲﾄ", header.headerSize()));
+    log.AppendLine(FormatText("ﾍﾞｯﾀﾞｰｻｲｽﾞ           : %dﾊﾞｲﾄ", header.headerSize()));
     log.AppendLine("DCﾊﾞｰｼﾞｮﾝ            : " + header.dcVersion());
     return FileInfoResult::Complete;
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "convert/format_text.h"
 #include "readers/jpeg_camera_info.h"
 #include "report/report_lines.h"
 
@@ -19,7 +20,7 @@ std::string_view ImageSizeLabel(int imageSize) {
 
 std::string ShotTimeLine(const std::tm& shotTime) {
     if (shotTime.tm_year == 0) return "撮影時刻             : 撮影日付なし";
-    return FormatLine("撮影時刻             : %04d年%02d月%02d日 %02d:%02d:%02d",
+    return FormatText("撮影時刻             : %04d年%02d月%02d日 %02d:%02d:%02d",
                       shotTime.tm_year + 1900, shotTime.tm_mon + 1, shotTime.tm_mday,
                       shotTime.tm_hour, shotTime.tm_min, shotTime.tm_sec);
 }
@@ -42,7 +43,7 @@ FileInfoResult AppendJpegReport(const std::string& path, LogSink& log) {
     log.AppendLine("メーカー             : " + info.maker);
     log.AppendLine(ShotTimeLine(info.shotTime));
     log.AppendLine(UsedOrNot("フラッシュ           : ", info.flash));
-    log.AppendLine(FormatLine("解像度No             : %d", info.resolution));
+    log.AppendLine(FormatText("解像度No             : %d", info.resolution));
     log.AppendLine("画像サイズ           : " + std::string(ImageSizeLabel(info.imageSize)));
     log.AppendLine(UsedOrNot("ズーム               : ", info.zoom));
     log.AppendLine(UsedOrNot("マクロ               : ", info.macro));

@@ -1,5 +1,6 @@
 // Copying without overwriting, deleting and time stamps, on real files.
 #include "platform/file_operations.h"
+#include "platform/file_facts.h"
 
 #include <gtest/gtest.h>
 
@@ -103,16 +104,17 @@ TEST_F(FileOperationsTest, LastWriteTimeIsLocalTime) {
     const std::string source = MakeSource(1);
     test::SetLastWriteTime(source, 852077089);  // 1997-01-01 00:04:49 UTC
     const test::ScopedTimeZone tokyo("JST-9");
-    const auto local = LastWriteLocalTime(source);
+    const auto facts = ExamineFile(source);
 
-    ASSERT_TRUE(local.has_value());
-    EXPECT_EQ(local->tm_year, 97);
-    EXPECT_EQ(local->tm_mon, 0);
-    EXPECT_EQ(local->tm_mday, 1);
-    EXPECT_EQ(local->tm_hour, 9);
-    EXPECT_EQ(local->tm_min, 4);
-    EXPECT_EQ(local->tm_sec, 49);
-    EXPECT_FALSE(LastWriteLocalTime(folder_.Join("absent")).has_value());
+    ASSERT_TRUE(facts.has_value());
+    const std::tm& local = facts->lastWriteLocal;
+    EXPECT_EQ(local.tm_year, 97);
+    EXPECT_EQ(local.tm_mon, 0);
+    EXPECT_EQ(local.tm_mday, 1);
+    EXPECT_EQ(local.tm_hour, 9);
+    EXPECT_EQ(local.tm_min, 4);
+    EXPECT_EQ(local.tm_sec, 49);
+    EXPECT_FALSE(ExamineFile(folder_.Join("absent")).has_value());
 }
 
 }  // namespace
