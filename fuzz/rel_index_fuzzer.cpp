@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "convert/rel_index.h"
+#include "readers/rel_index.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "convert/log_sink.h"
+#include "common/log_sink.h"
 
 namespace kadoro::cli {
 

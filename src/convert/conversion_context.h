@@ -1,7 +1,7 @@
 // What every converter of one run shares: the caller's options, the log and the name memo.
 #pragma once
 
-#include "convert/log_sink.h"
+#include "common/log_sink.h"
 #include "convert/naming.h"
 
 namespace kadoro {

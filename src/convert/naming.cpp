@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "convert/format_text.h"
+#include "common/format_text.h"
 #include "platform/file_operations.h"
 #include "readers/j6i_header.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "convert/j6i_converter.h"
-#include "convert/rel_index.h"
+#include "readers/rel_index.h"
 #include "platform/file_reading.h"
 #include "platform/folder_entry_names.h"
 #include "platform/path_text.h"

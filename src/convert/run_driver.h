@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "convert/conversion_context.h"
-#include "convert/log_sink.h"
+#include "common/log_sink.h"
 
 namespace kadoro {
 

@@ -3,7 +3,7 @@
 
 #include <cinttypes>
 
-#include "convert/format_text.h"
+#include "common/format_text.h"
 #include "platform/file_facts.h"
 #include "platform/path_text.h"
 #include "report/j6i_report.h"

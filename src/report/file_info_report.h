@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "convert/log_sink.h"
+#include "common/log_sink.h"
 
 namespace kadoro {
 

@@ -1,7 +1,7 @@
 // The .J6I part of the information report: shooting date, DSC version, header size, DC version.
 #include "report/j6i_report.h"
 
-#include "convert/format_text.h"
+#include "common/format_text.h"
 #include "readers/j6i_header.h"
 #include "report/report_lines.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "convert/log_sink.h"
+#include "common/log_sink.h"
 #include "report/file_info_report.h"
 
 namespace kadoro {

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "convert/format_text.h"
+#include "common/format_text.h"
 #include "readers/jpeg_camera_info.h"
 #include "report/report_lines.h"
 

@@ -177,12 +177,6 @@ INSTANTIATE_TEST_SUITE_P(
         LabelCase{"EmptyMaker", "", -1, -1, {"", "", ""}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(JoinFolderPathTest, JoinsRootsDirectlyAndOthersWithOneSeparator) {
-    EXPECT_EQ(JoinFolderPath("/", "a.jpg"), "/a.jpg");
-    EXPECT_EQ(JoinFolderPath("/photo", "a.jpg"), "/photo/a.jpg");
-    EXPECT_EQ(JoinFolderPath("/media/card/", "a.jpg"), "/media/card/a.jpg");
-}
-
 class FindFreeNameTest : public testing::Test {
 protected:
     void Touch(const std::string& name) { test::WriteFileBytes(folder_.Join(name), {1}); }

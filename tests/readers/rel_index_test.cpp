@@ -1,6 +1,6 @@
 // The .REL record chain walked over bytes in memory: what is listed, with which numbers, and how
 // each kind of damaged index ends the walk.
-#include "convert/rel_index.h"
+#include "readers/rel_index.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The .REL record chain.
-#include "convert/rel_index.h"
+#include "readers/rel_index.h"
 
 #include <algorithm>
 #include <optional>
