@@ -7,6 +7,7 @@
 #include "cli/exit_codes.h"
 #include "cli/folder_argument.h"
 #include "cli/printing_log_sink.h"
+#include "common/system_texts.h"
 #include "convert/run_driver.h"
 #include "platform/folder_listing.h"
 
@@ -97,7 +98,7 @@ int RunConvertCommand(const std::vector<std::string>& arguments) {
 
     PrintingLogSink log;
     const RunSummary summary = RunConversion(request, log);
-    log.AppendLine("変換終了しました.");
+    log.AppendLine(texts::kConversionFinished);
     std::fflush(stdout);
     return summary.failed == 0 ? kExitSuccess : kExitFailure;
 }

@@ -1,8 +1,9 @@
 // Converting one .J6I image.
 #include "convert/j6i_converter.h"
 
+#include "common/format_text.h"
+#include "common/system_texts.h"
 #include "convert/copy_step.h"
-#include "convert/no_scheme_line.h"
 #include "readers/j6i_header.h"
 
 namespace kadoro {
@@ -11,18 +12,18 @@ J6iConvertResult ConvertJ6iFile(ConversionContext& context, const std::string& s
                                 const std::string& fileName, const std::string& destinationFolder,
                                 int sequenceNumber, int subNumber) {
     const std::string sourcePath = JoinFolderPath(sourceFolder, fileName);
-    context.log.AppendLine("旧名[" + fileName + "]");
+    context.log.AppendLine(FormatText(texts::kJ6iOldName, fileName.c_str()));
 
     J6iHeader header;
     switch (ReadJ6iHeader(sourcePath, header)) {
         case J6iReadResult::CannotOpen:
-            context.log.AppendLine("ファィルオープンエラー");
+            context.log.AppendLine(texts::kJ6iCannotOpen);
             return J6iConvertResult::CannotOpen;
         case J6iReadResult::ShortRead:
-            context.log.AppendLine("ファィル読み込みエラー");
+            context.log.AppendLine(texts::kJ6iReadError);
             return J6iConvertResult::ReadError;
         case J6iReadResult::NotJ6i:
-            context.log.AppendLine("J6Iファイルではありません");
+            context.log.AppendLine(texts::kNotJ6i);
             return J6iConvertResult::NotJ6i;
         case J6iReadResult::Ok:
             break;
@@ -39,13 +40,13 @@ J6iConvertResult ConvertJ6iFile(ConversionContext& context, const std::string& s
 
     const auto baseName = BuildNewName(FileKind::J6i, context.options.schemeIndex, fields);
     if (!baseName) {
-        context.log.AppendLine(std::string(kNoSchemeLine));
+        context.log.AppendLine(texts::kNoScheme);
         return J6iConvertResult::NoScheme;
     }
 
-    return ToConvertResult<J6iConvertResult>(CopyToFreeName(
-        context,
-        {sourceFolder, sourcePath, destinationFolder, *baseName, FileKind::J6i, "コピーエラー"}));
+    return ToConvertResult<J6iConvertResult>(
+        CopyToFreeName(context, {sourceFolder, sourcePath, destinationFolder, *baseName,
+                                 FileKind::J6i, texts::kJ6iCopyError}));
 }
 
 }  // namespace kadoro

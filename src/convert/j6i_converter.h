@@ -17,6 +17,11 @@ enum class J6iConvertResult : int {
     NoScheme = 6,      // the scheme index names no scheme; nothing was copied
 };
 
+// The result code that callers have always seen; NoScheme (6) is newer than the others.
+inline int HistoricCode(J6iConvertResult result) {
+    return static_cast<int>(result);
+}
+
 // sequenceNumber -1 takes the sequence text from the file name; a REL index passes its group
 // number, and subNumber the place in a group (-1 for an image listed alone).
 J6iConvertResult ConvertJ6iFile(ConversionContext& context, const std::string& sourceFolder,

@@ -1,31 +1,26 @@
 // Converting one .JPG image.
 #include "convert/jpeg_converter.h"
 
+#include "common/format_text.h"
+#include "common/system_texts.h"
 #include "convert/copy_step.h"
-#include "convert/no_scheme_line.h"
 #include "platform/file_facts.h"
 #include "readers/jpeg_camera_info.h"
 
 namespace kadoro {
-namespace {
-
-constexpr std::string_view kCannotOpenLine = "ファイルがオープンできません!";
-
-}  // namespace
-
 JpegConvertResult ConvertJpegFile(ConversionContext& context, const std::string& sourceFolder,
                                   const std::string& fileName,
                                   const std::string& destinationFolder) {
     const std::string sourcePath = JoinFolderPath(sourceFolder, fileName);
-    context.log.AppendLine("旧名[" + fileName + "] →");
+    context.log.AppendLine(FormatText(texts::kJpegOldName, fileName.c_str()));
 
     JpegCameraInfo info;
     switch (ReadJpegCameraInfo(sourcePath, info)) {
         case JpegReadResult::CannotOpen:
-            context.log.AppendLine(std::string(kCannotOpenLine));
+            context.log.AppendLine(texts::kJpegCannotOpen);
             return JpegConvertResult::CannotOpen;
         case JpegReadResult::LayoutDiffers:
-            context.log.AppendLine("フォーマットが違います! [" + sourcePath + "]");
+            context.log.AppendLine(FormatText(texts::kJpegFormatDiffers, sourcePath.c_str()));
             return JpegConvertResult::FormatDiffers;
         case JpegReadResult::Read:
         case JpegReadResult::Empty:
@@ -37,7 +32,7 @@ JpegConvertResult ConvertJpegFile(ConversionContext& context, const std::string&
     if (shotTime.tm_year == 0) {
         const auto facts = ExamineFile(sourcePath);
         if (!facts) {
-            context.log.AppendLine(std::string(kCannotOpenLine));
+            context.log.AppendLine(texts::kJpegCannotOpen);
             return JpegConvertResult::NoFileTime;
         }
         shotTime = facts->lastWriteLocal;
@@ -58,13 +53,13 @@ JpegConvertResult ConvertJpegFile(ConversionContext& context, const std::string&
 
     const auto baseName = BuildNewName(FileKind::Jpg, context.options.schemeIndex, fields);
     if (!baseName) {
-        context.log.AppendLine(std::string(kNoSchemeLine));
+        context.log.AppendLine(texts::kNoScheme);
         return JpegConvertResult::NoScheme;
     }
 
-    return ToConvertResult<JpegConvertResult>(CopyToFreeName(
-        context,
-        {sourceFolder, sourcePath, destinationFolder, *baseName, FileKind::Jpg, "コピーエラー!"}));
+    return ToConvertResult<JpegConvertResult>(
+        CopyToFreeName(context, {sourceFolder, sourcePath, destinationFolder, *baseName,
+                                 FileKind::Jpg, texts::kJpegCopyError}));
 }
 
 }  // namespace kadoro

@@ -17,6 +17,11 @@ enum class JpegConvertResult : int {
     NoScheme = 6,       // the scheme index names no scheme; nothing was copied
 };
 
+// The result code that callers have always seen; NoScheme (6) is newer than the others.
+inline int HistoricCode(JpegConvertResult result) {
+    return static_cast<int>(result);
+}
+
 // The sequence text always comes from the file name.
 JpegConvertResult ConvertJpegFile(ConversionContext& context, const std::string& sourceFolder,
                                   const std::string& fileName,

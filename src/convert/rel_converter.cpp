@@ -4,32 +4,53 @@
 #include <optional>
 #include <string_view>
 
+#include "common/format_text.h"
+#include "common/system_texts.h"
 #include "convert/j6i_converter.h"
-#include "readers/rel_index.h"
 #include "platform/file_reading.h"
 #include "platform/folder_entry_names.h"
 #include "platform/path_text.h"
+#include "readers/rel_index.h"
 
 namespace kadoro {
 namespace {
 
-RelConvertResult LogFailure(ConversionContext& context, std::string_view message,
+RelConvertResult LogFailure(ConversionContext& context, const char* format,
                             const std::string& fileName, RelConvertResult result) {
-    context.log.AppendLine(std::string(message) + "[" + fileName + "]");
+    context.log.AppendLine(FormatText(format, fileName.c_str()));
     return result;
 }
 
 }  // namespace
 
+int HistoricCode(RelConvertResult result) {
+    switch (result) {
+        case RelConvertResult::Finished:
+            return 0;
+        case RelConvertResult::CannotOpen:
+        case RelConvertResult::ImageFailed:
+            return 1;
+        case RelConvertResult::ReadError:
+            return 2;
+        case RelConvertResult::NotRel:
+            return 3;
+        case RelConvertResult::Truncated:
+        case RelConvertResult::UnsafeName:
+            return 4;
+        case RelConvertResult::Stopped:
+            return 5;
+    }
+    return 1;
+}
+
 RelConvertResult ConvertRelFile(ConversionContext& context, const std::string& sourceFolder,
                                 const std::string& fileName, const std::string& destinationFolder) {
     const FilePrefix block = ReadFilePrefix(JoinFolderPath(sourceFolder, fileName), kRelBlockSize);
     if (block.status == FilePrefix::Status::CannotOpen) {
-        return LogFailure(context, "ファィルオープンエラー", fileName,
-                          RelConvertResult::CannotOpen);
+        return LogFailure(context, texts::kRelCannotOpen, fileName, RelConvertResult::CannotOpen);
     }
     if (block.status == FilePrefix::Status::ReadFailed || block.bytes.empty()) {
-        return LogFailure(context, "ファィル読み込みエラー", fileName, RelConvertResult::ReadError);
+        return LogFailure(context, texts::kRelReadError, fileName, RelConvertResult::ReadError);
     }
 
     // Read when the first image needs it, then kept for the whole index: one listing of the
@@ -56,13 +77,11 @@ RelConvertResult ConvertRelFile(ConversionContext& context, const std::string& s
         case RelWalkEnd::Stopped:
             return RelConvertResult::ImageFailed;
         case RelWalkEnd::NotRelIndex:
-            return LogFailure(context, "J6IのRELファイルではありません", fileName,
-                              RelConvertResult::NotRel);
+            return LogFailure(context, texts::kNotRel, fileName, RelConvertResult::NotRel);
         case RelWalkEnd::Truncated:
-            return LogFailure(context, "RELファイルが途中で切れています", fileName,
-                              RelConvertResult::Truncated);
+            return LogFailure(context, texts::kRelTruncated, fileName, RelConvertResult::Truncated);
         case RelWalkEnd::UnsafeName:
-            return LogFailure(context, "RELファイルの画像名が不正です", fileName,
+            return LogFailure(context, texts::kRelUnsafeName, fileName,
                               RelConvertResult::UnsafeName);
     }
     return RelConvertResult::Truncated;

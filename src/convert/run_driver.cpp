@@ -23,18 +23,17 @@ struct FileType {
 
 int ConvertSelectedJ6iFile(ConversionContext& context, const std::string& sourceFolder,
                            const std::string& fileName, const std::string& destinationFolder) {
-    return static_cast<int>(
-        ConvertJ6iFile(context, sourceFolder, fileName, destinationFolder, -1, -1));
+    return HistoricCode(ConvertJ6iFile(context, sourceFolder, fileName, destinationFolder, -1, -1));
 }
 
 int ConvertSelectedRelFile(ConversionContext& context, const std::string& sourceFolder,
                            const std::string& fileName, const std::string& destinationFolder) {
-    return static_cast<int>(ConvertRelFile(context, sourceFolder, fileName, destinationFolder));
+    return HistoricCode(ConvertRelFile(context, sourceFolder, fileName, destinationFolder));
 }
 
 int ConvertSelectedJpegFile(ConversionContext& context, const std::string& sourceFolder,
                             const std::string& fileName, const std::string& destinationFolder) {
-    return static_cast<int>(ConvertJpegFile(context, sourceFolder, fileName, destinationFolder));
+    return HistoricCode(ConvertJpegFile(context, sourceFolder, fileName, destinationFolder));
 }
 
 // Tested in this order; the first equal extension wins.

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "convert/conversion_context.h"
 #include "common/log_sink.h"
+#include "convert/conversion_context.h"
 
 namespace kadoro {
 
