@@ -14,9 +14,7 @@ CopyStepResult CopyToFreeName(ConversionContext& context, const CopyStepRequest&
 
     // A source that stays needs no flushed folder entry before the next file: the run flushes the
     // destination folder once at its end. A source about to be deleted does.
-    const FolderFlush folderFlush =
-        context.options.deleteSource ? FolderFlush::BeforeReturn : FolderFlush::ByCaller;
-    if (CopyFileNoOverwrite(request.sourcePath, target.path, folderFlush) != CopyOutcome::Copied) {
+    if (CopyFileNoOverwrite(request.sourcePath, target.path) != CopyOutcome::Copied) {
         context.log.AppendLine(std::string(request.copyErrorLine));
         return CopyStepResult::CopyFailed;
     }

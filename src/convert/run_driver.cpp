@@ -67,8 +67,6 @@ RunSummary RunConversion(const RunRequest& request, LogSink& log) {
         }
         log.ScrollToEnd();
     }
-    // The copies' contents are on disk already; this makes their names durable in one go.
-    if (!request.options.deleteSource) FlushFolder(request.destinationFolder);
     summary.fileListNeedsReread =
         request.options.deleteSource || request.destinationFolder == request.sourceFolder;
     return summary;

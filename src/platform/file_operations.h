@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/file_identity.h"
+
 namespace kadoro {
 
 enum class CopyOutcome {
@@ -12,26 +14,25 @@ enum class CopyOutcome {
     Failed,        // nothing new stands at the target path
 };
 
-// Whether CopyFileNoOverwrite flushes the target's folder itself. A run that keeps its sources
-// may flush the folder once at its end instead: a copy whose name is lost in a crash before then
-// still has its source, and the file itself is always on disk before it gets a name.
-enum class FolderFlush { BeforeReturn, ByCaller };
-
-// Copies source to target. The copy never replaces an existing file, never leaves a partial file
-// under the target name, keeps the source's last-write time and permission bits, and is flushed
-// to disk (file, and with BeforeReturn its folder) before the call returns Copied, so the source
-// may then be deleted safely.
-CopyOutcome CopyFileNoOverwrite(const std::string& source, const std::string& target,
-                                FolderFlush folderFlush = FolderFlush::BeforeReturn);
+// Copies source to target on its own (a run copies through its pipeline instead). The copy never
+// replaces an existing file, never leaves a partial file under the target name, keeps the
+// source's last-write time and permission bits, fails when the source changes while it is
+// copied, and is durable, name included, before the call returns Copied.
+CopyOutcome CopyFileNoOverwrite(const std::string& source, const std::string& target);
 
 // Flushes the folder's entries (names made, removed or renamed in it) to disk.
 bool FlushFolder(const std::string& folder);
 
-enum class DeleteOutcome { Deleted, ReadOnly, Failed };
+enum class DeleteOutcome {
+    Deleted,
+    ReadOnly,  // no write permission bit: refused, as Windows refuses read-only files
+    Changed,   // not the file that was copied any more: left alone
+    Failed,
+};
 
-// Deletes the file at path. A file without any write permission bit is read-only and is refused,
-// as Windows refuses to delete read-only files.
-DeleteOutcome DeleteFileChecked(const std::string& path);
+// Deletes the file at path. With expected, only when the name still leads to that file with that
+// size and last-write time.
+DeleteOutcome DeleteFileChecked(const std::string& path, const FileIdentity* expected = nullptr);
 
 // True when anything (file, folder, link) stands at path. A test that cannot be made counts as
 // nothing there: the copy then decides.
@@ -39,5 +40,8 @@ bool PathExists(const std::string& path);
 
 // True when both texts name the same existing folder, however they are spelled.
 bool IsSameFolder(const std::string& first, const std::string& second);
+
+// The folder part of a path: "." for a bare name, "/" for a name at the root.
+std::string FolderOf(const std::string& path);
 
 }  // namespace kadoro
