@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DKADORO_WERROR=ON
 
-.PHONY: deps configure build test bench fuzz clean
+.PHONY: deps configure build test test-asan bench fuzz clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -16,6 +16,13 @@ build: configure
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer (CMakePresets.json,
+# into build-asan/); the sanitizer options come from the preset's environment.
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
 
 bench: build
 	bash bench/run.sh

@@ -6,6 +6,7 @@
 
 #include "common/format_text.h"
 #include "readers/jpeg_camera_info.h"
+#include "report/camera_text_display.h"
 #include "report/report_lines.h"
 
 namespace kadoro {
@@ -40,16 +41,16 @@ FileInfoResult AppendJpegReport(const std::string& path, LogSink& log) {
         case JpegReadResult::Empty:
             break;
     }
-    log.AppendLine("メーカー             : " + info.maker);
+    log.AppendLine("メーカー             : " + CameraTextForDisplay(info.maker));
     log.AppendLine(ShotTimeLine(info.shotTime));
     log.AppendLine(UsedOrNot("フラッシュ           : ", info.flash));
     log.AppendLine(FormatText("解像度No             : %d", info.resolution));
     log.AppendLine("画像サイズ           : " + std::string(ImageSizeLabel(info.imageSize)));
     log.AppendLine(UsedOrNot("ズーム               : ", info.zoom));
     log.AppendLine(UsedOrNot("マクロ               : ", info.macro));
-    log.AppendLine("カメラタイプ         : " + info.cameraType);
-    log.AppendLine("カメラバージョン     : " + info.cameraVersion);
-    log.AppendLine("カメラＩＤ           : " + info.cameraId);
+    log.AppendLine("カメラタイプ         : " + CameraTextForDisplay(info.cameraType));
+    log.AppendLine("カメラバージョン     : " + CameraTextForDisplay(info.cameraVersion));
+    log.AppendLine("カメラＩＤ           : " + CameraTextForDisplay(info.cameraId));
     return FileInfoResult::Complete;
 }
 

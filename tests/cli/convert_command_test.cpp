@@ -92,9 +92,9 @@ TEST_F(ConvertCommandTest, UnwritableDestinationIsACopyErrorForEachFile) {
 
 struct UsageCase {
     const char* name;
-    std::vector<std::string>
-        arguments;  // "SRC" and "DST" stand for the test's folders    friend void PrintTo(const
-                    // UsageCase& c, std::ostream* os) { *os << c.name; }
+    // "SRC" and "DST" stand for the test's folders.
+    std::vector<std::string> arguments;
+    friend void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ConvertUsageTest : public ConvertCommandTest,

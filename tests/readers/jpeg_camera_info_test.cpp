@@ -12,6 +12,7 @@
 
 #include "support/fixture_files.h"
 #include "support/jpeg_fixture.h"
+#include "support/sample_files.h"
 #include "support/scoped_time_zone.h"
 #include "support/temp_folder.h"
 
@@ -544,13 +545,7 @@ TEST(JpegCameraInfoTest, FolderIsTooShortToRead) {
     EXPECT_EQ(ReadJpegCameraInfo(folder.path(), info), JpegReadResult::LayoutDiffers);
 }
 
-// Real files, read from the shared samples folder.
-#ifdef KADORO_SAMPLES_DIR
-const std::filesystem::path kSamples = KADORO_SAMPLES_DIR;
-#else
-const std::filesystem::path kSamples;
-#endif
-
+// Real files, read from the samples folder.
 struct SampleCase {
     const char* name;
     const char* file;  // under the samples folder
@@ -562,10 +557,11 @@ struct SampleCase {
 class CameraSampleTest : public testing::TestWithParam<SampleCase> {};
 
 TEST_P(CameraSampleTest, GivesTheResultWorkedOutFromItsBytes) {
-    const std::filesystem::path path = kSamples / GetParam().file;
-    if (kSamples.empty() || !std::filesystem::exists(path)) {
-        GTEST_SKIP() << "sample file not found: " << path << " (the samples folder is absent)";
+    if (!test::SamplesFolderPresent()) {
+        GTEST_SKIP() << "the samples folder is absent: " << test::SamplesFolder();
     }
+    const std::filesystem::path path = test::SamplesFolder() / GetParam().file;
+    ASSERT_TRUE(std::filesystem::is_regular_file(path)) << "sample file missing: " << path;
     const test::ScopedTimeZone zone("EST5EDT");
     JpegCameraInfo fromFile = DirtyRecord();
     EXPECT_EQ(ReadJpegCameraInfo(path.string(), fromFile), GetParam().expected);
@@ -614,10 +610,11 @@ INSTANTIATE_TEST_SUITE_P(
 // ExifTool's Agfa block lies away from the fixed position in its file; moved to that position
 // it reads fully, and its TimeDate gives ExifTool's DateTimeOriginal 1998:12:31 15:17:20.
 TEST(AgfaSampleTest, BlockReadAtTheFixedPosition) {
-    const std::filesystem::path path = kSamples / "exiftool-t-images/ExifTool.jpg";
-    if (kSamples.empty() || !std::filesystem::exists(path)) {
-        GTEST_SKIP() << "sample file not found: " << path << " (the samples folder is absent)";
+    if (!test::SamplesFolderPresent()) {
+        GTEST_SKIP() << "the samples folder is absent: " << test::SamplesFolder();
     }
+    const std::filesystem::path path = test::SamplesFolder() / "exiftool-t-images/ExifTool.jpg";
+    ASSERT_TRUE(std::filesystem::is_regular_file(path)) << "sample file missing: " << path;
     const Bytes sample = test::ReadFileBytes(path.string());
     const std::string maker = "Agfa Gevaert";
     const auto found = std::search(sample.begin(), sample.end(), maker.begin(), maker.end());

@@ -64,6 +64,17 @@ TEST_F(JpegReportTest, EmptyBlockShowsTheClearedRecord) {
                      "カメラバージョン     : ", "カメラＩＤ           : "}));
 }
 
+TEST_F(JpegReportTest, Cp932TextsAreShownDecoded) {
+    // The maker is cut at its 29 bytes between the two bytes of メ; the ID is already UTF-8.
+    const Lines lines = CameraLines(test::CameraTextBlock(
+        "\x83\x4A\x83\x81\x83\x89 DIGITAL \xB6\xD2\xD7 CO.,LTD\x83\x4A\x83\x81\x83\x89",
+        {"Type=\x8E\xCA\x90\x5E", "Version=v1\x80", "ID=カメラ"}));
+    EXPECT_EQ(lines.at(0), "メーカー             : カメラ DIGITAL ｶﾒﾗ CO.,LTDカ?");
+    EXPECT_EQ(lines.at(7), "カメラタイプ         : 写真");
+    EXPECT_EQ(lines.at(8), "カメラバージョン     : v1?");
+    EXPECT_EQ(lines.at(9), "カメラＩＤ           : カメラ");
+}
+
 TEST_F(JpegReportTest, MalformedCameraTextHasNoInformation) {
     EXPECT_EQ(CameraLines("OLYMPUS\r\nno end line\r\n", FileInfoResult::LayoutDiffers),
               Lines{"情報がありません"});

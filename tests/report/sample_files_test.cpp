@@ -7,6 +7,7 @@
 #include "convert/jpeg_converter.h"
 #include "report/file_info_report.h"
 #include "report/report_test_support.h"
+#include "support/sample_files.h"
 #include "support/scoped_time_zone.h"
 #include "support/temp_folder.h"
 
@@ -14,8 +15,6 @@ namespace kadoro {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-const std::filesystem::path kSamples = KADORO_SAMPLES_DIR;
 
 // The Olympus block: its maker line carries the one tolerated NUL (now a blank) and a damaged
 // letter; 852077089 is 1997-01-01 00:04:49 UTC, as ExifTool reads it; "1280-1024" is no size the
@@ -43,10 +42,12 @@ struct SampleCase {
 class SampleFileTest : public testing::TestWithParam<SampleCase> {
 protected:
     void SetUp() override {
-        if (!std::filesystem::exists(kSamples / GetParam().file)) {
-            GTEST_SKIP() << "sample file not found: " << kSamples / GetParam().file;
+        if (!test::SamplesFolderPresent()) {
+            GTEST_SKIP() << "the samples folder is absent: " << test::SamplesFolder();
         }
-        std::filesystem::copy_file(kSamples / GetParam().file, folder_.Join("PICT0001.JPG"));
+        const std::filesystem::path sample = test::SamplesFolder() / GetParam().file;
+        ASSERT_TRUE(std::filesystem::is_regular_file(sample)) << "sample file missing: " << sample;
+        std::filesystem::copy_file(sample, folder_.Join("PICT0001.JPG"));
     }
     test::ScopedTimeZone zone_{"JST-9"};
     test::TempFolder folder_;
