@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 #include "cli/exit_codes.h"
 #include "cli/folder_argument.h"
@@ -16,6 +17,7 @@ namespace {
 
 struct ConvertArguments {
     RunOptions options;
+    std::string sourceArgument;  // as given, for messages
     std::string sourceFolder;
     std::string destinationFolder;
     std::vector<std::string> fileNames;  // empty: every file the source file list would show
@@ -66,6 +68,7 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& argume
         }
     }
     if (positional.size() < 2) return "SOURCE_FOLDER and DEST_FOLDER are required";
+    parsed.sourceArgument = positional[0];
     parsed.sourceFolder = NormaliseFolderArgument(positional[0]);
     parsed.destinationFolder = NormaliseFolderArgument(positional[1]);
     parsed.fileNames.assign(positional.begin() + 2, positional.end());
@@ -90,9 +93,16 @@ int RunConvertCommand(const std::vector<std::string>& arguments) {
     if (const auto error = ParseArguments(arguments, parsed)) return UsageError(*error);
 
     RunRequest request{parsed.sourceFolder, parsed.destinationFolder, {}, parsed.options};
-    const auto names = parsed.fileNames.empty()
-                           ? ListFolderFiles(parsed.sourceFolder, kCameraFileMask)
-                           : parsed.fileNames;
+    std::vector<std::string> names = parsed.fileNames;
+    if (names.empty()) {
+        FolderListing listing = ListFolderFiles(parsed.sourceFolder, kCameraFileMask);
+        if (listing.error) {
+            std::fprintf(stderr, "kadoro-cli convert: cannot read source folder '%s': %s\n",
+                         parsed.sourceArgument.c_str(), listing.error.message().c_str());
+            return kExitNoInput;
+        }
+        names = std::move(listing.names);
+    }
     for (const std::string& name : names)
         request.files.push_back({name, true});
 

@@ -7,5 +7,7 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
 // A usage error or a folder that does not exist; the subcommands' own results stay below it.
 inline constexpr int kExitUsage = 64;
+// convert: the source folder exists but its files cannot be listed.
+inline constexpr int kExitNoInput = 66;
 
 }  // namespace kadoro::cli

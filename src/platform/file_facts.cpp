@@ -1,15 +1,14 @@
 // Examining a file with POSIX calls.
 #include "platform/file_facts.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 
-#include "platform/unique_fd.h"
+#include "platform/file_opening.h"
 
 namespace kadoro {
 
 std::optional<FileFacts> ExamineFile(const std::string& path) {
-    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    const UniqueFd fd = OpenForReading(path);
     if (!fd) return std::nullopt;
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;

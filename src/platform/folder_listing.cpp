@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <memory>
 
 #include "platform/path_text.h"
@@ -38,12 +39,27 @@ bool IsRegularFile(const std::string& path) {
 
 }  // namespace
 
-std::vector<std::string> ListFolderFiles(const std::string& folder, std::string_view mask) {
+FolderListing ListFolderFiles(const std::string& folder, std::string_view mask) {
     const auto patterns = SplitMask(mask);
-    std::vector<std::string> names;
+    FolderListing listing;
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
-    if (!dir) return names;
-    while (const dirent* entry = ::readdir(dir.get())) {
+    if (!dir) {
+        listing.error = std::error_code(errno, std::generic_category());
+        return listing;
+    }
+    std::vector<std::string>& names = listing.names;
+    for (;;) {
+        // readdir leaves errno alone at the end of the folder and sets it on a failure.
+        errno = 0;
+        const dirent* entry = ::readdir(dir.get());
+        if (entry == nullptr) {
+            if (errno != 0) {
+                listing.error = std::error_code(errno, std::generic_category());
+                names.clear();
+                return listing;
+            }
+            break;
+        }
         if (entry->d_name[0] == '.') continue;
         if (!MatchesAny(patterns, entry->d_name)) continue;
         if (!IsRegularFile(JoinFolderPath(folder, entry->d_name))) continue;
@@ -53,7 +69,7 @@ std::vector<std::string> ListFolderFiles(const std::string& folder, std::string_
         const std::string upperA = AsciiUpper(a), upperB = AsciiUpper(b);
         return upperA != upperB ? upperA < upperB : a < b;
     });
-    return names;
+    return listing;
 }
 
 bool IsExistingFolder(const std::string& path) {

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace kadoro {
@@ -10,10 +11,17 @@ namespace kadoro {
 // The mask of the source file list: the three camera file kinds.
 inline constexpr std::string_view kCameraFileMask = "*.JPG;*.J6i;*.REL";
 
+struct FolderListing {
+    std::vector<std::string> names;
+    // Set when the folder could not be opened or read to its end; names is then empty, so that an
+    // unreadable folder is never taken for an empty one.
+    std::error_code error;
+};
+
 // Names (no folder part) of the regular files in folder that match any pattern of the
 // semicolon-separated mask, without regard to case; hidden files and folders are left out. Sorted
-// by name ignoring ASCII case. An unreadable folder gives an empty list.
-std::vector<std::string> ListFolderFiles(const std::string& folder, std::string_view mask);
+// by name ignoring ASCII case.
+FolderListing ListFolderFiles(const std::string& folder, std::string_view mask);
 
 // True when path names an existing folder (links followed).
 bool IsExistingFolder(const std::string& path);

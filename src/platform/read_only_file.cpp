@@ -8,12 +8,14 @@
 
 #include <limits>
 
+#include "platform/file_opening.h"
+
 namespace kadoro {
 
 std::optional<ReadOnlyFile> ReadOnlyFile::Open(const std::string& path) {
-    // O_NONBLOCK keeps a FIFO that carries a camera file's name from hanging the open; it is
+    // O_NONBLOCK, which keeps a FIFO that carries a camera file's name from hanging the open, is
     // cleared again so that the reads behave as on any regular file.
-    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    UniqueFd fd = OpenForReading(path);
     if (!fd) return std::nullopt;
     ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
     return ReadOnlyFile(std::move(fd));

@@ -14,7 +14,7 @@ namespace kadoro {
 
 class ReadOnlyFile {
 public:
-    // Nothing when the file cannot be opened.
+    // Nothing when the file cannot be opened; a folder cannot (see OpenForReading).
     static std::optional<ReadOnlyFile> Open(const std::string& path);
 
     // Fills out from the file's byte at offset on and returns how many bytes came; fewer than

@@ -90,6 +90,29 @@ TEST_F(ConvertCommandTest, UnwritableDestinationIsACopyErrorForEachFile) {
     EXPECT_TRUE(test::FolderEntries(destination_).empty());
 }
 
+TEST_F(ConvertCommandTest, UnreadableSourceFolderGivesStatus66WithoutTheClosingLine) {
+    // Root reads any folder, so as root the run drops to an unprivileged user.
+    std::vector<std::string> runAs;
+    if (::geteuid() == 0) runAs = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+    ::chmod(folder_.path().c_str(), 0755);
+    ::chmod(source_.c_str(), 0);
+    const auto result = test::RunCli({"convert", source_, destination_}, runAs);
+    ::chmod(source_.c_str(), 0755);
+    EXPECT_EQ(result.exitStatus, 66);
+    EXPECT_EQ(result.err, "kadoro-cli convert: cannot read source folder '" + source_ +
+                              "': Permission denied\n");
+    EXPECT_TRUE(result.out.empty()) << result.out;
+    EXPECT_TRUE(test::FolderEntries(destination_).empty());
+}
+
+TEST_F(ConvertCommandTest, EmptySourceFolderGivesOnlyTheClosingLine) {
+    const std::string empty = folder_.MakeFolder("empty");
+    const auto result = test::RunCli({"convert", empty, destination_});
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.out, "変換終了しました.\n");
+    EXPECT_TRUE(result.err.empty()) << result.err;
+}
+
 struct UsageCase {
     const char* name;
     // "SRC" and "DST" stand for the test's folders.

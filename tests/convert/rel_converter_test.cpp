@@ -213,8 +213,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         IndexFailureCase{"EmptyFile", test::Bytes{}, RelConvertResult::ReadError,
                          "ファィル読み込みエラー[INDEX.REL]"},
-        IndexFailureCase{"FolderUnderTheName", std::nullopt, RelConvertResult::ReadError,
-                         "ファィル読み込みエラー[INDEX.REL]"},
+        IndexFailureCase{"FolderUnderTheName", std::nullopt, RelConvertResult::CannotOpen,
+                         "ファィルオープンエラー[INDEX.REL]"},
         IndexFailureCase{"WrongFirstByte", ListingAWithFirstByte(0x81), RelConvertResult::NotRel,
                          "J6IのRELファイルではありません[INDEX.REL]"},
         IndexFailureCase{"TextFile", test::Bytes{'R', 'E', 'L'}, RelConvertResult::NotRel,

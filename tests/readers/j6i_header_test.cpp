@@ -71,10 +71,10 @@ TEST(J6iHeaderTest, MissingFileCannotBeOpened) {
     EXPECT_EQ(header.bytes[0], 0x5A) << "the header stays untouched";
 }
 
-TEST(J6iHeaderTest, FolderGivesShortRead) {
+TEST(J6iHeaderTest, FolderCannotBeOpened) {
     test::TempFolder folder;
     J6iHeader header;
-    EXPECT_EQ(ReadJ6iHeader(folder.path(), header), J6iReadResult::ShortRead);
+    EXPECT_EQ(ReadJ6iHeader(folder.path(), header), J6iReadResult::CannotOpen);
 }
 
 TEST(J6iHeaderTest, DecodesTheFieldsAsStored) {
