@@ -4,30 +4,48 @@
 #include "common/format_text.h"
 #include "common/system_texts.h"
 #include "platform/file_operations.h"
+#include "platform/path_text.h"
 
 namespace kadoro {
 
 CopyStepResult CopyToFreeName(ConversionContext& context, const CopyStepRequest& request) {
-    const FreeName target =
-        FindFreeName(request.destinationFolder, request.baseName, request.kind, &context.freeNames);
+    const FreeName target = FindFreeName(request.destinationFolder, request.baseName, request.kind,
+                                         &context.freeNames, &context.pendingNames);
     context.log.AppendLine(FormatText(texts::kNewName, target.name.c_str()));
 
-    // A source that stays needs no flushed folder entry before the next file: the run flushes the
-    // destination folder once at its end. A source about to be deleted does.
-    if (CopyFileNoOverwrite(request.sourcePath, target.path) != CopyOutcome::Copied) {
-        context.log.AppendLine(std::string(request.copyErrorLine));
+    StagedForCommit copy;
+    copy.folder = context.DestinationFor(request.destinationFolder);
+    const StageResult staging =
+        copy.folder ? copy.folder->Stage(request.sourcePath, target.name, copy.staged)
+                    : StageResult::Failed;
+    if (staging != StageResult::Staged) {
+        context.log.AppendLine(request.copyErrorLine);
         return CopyStepResult::CopyFailed;
     }
-    if (!context.options.deleteSource) return CopyStepResult::Done;
 
-    context.log.AppendLine(FormatText(texts::kDeleted, request.sourcePath.c_str()));
-    if (DeleteFileChecked(request.sourcePath) != DeleteOutcome::Deleted) {
-        context.log.AppendLine(texts::kDeleteFailed);
-        return CopyStepResult::DeleteFailed;
+    copy.targetPath = target.path;
+    copy.targetName = target.name;
+    copy.sourcePath = request.sourcePath;
+    copy.lines.copyErrorLine = request.copyErrorLine;
+    if (context.options.deleteSource) {
+        copy.lines.deletedLine = FormatText(texts::kDeleted, request.sourcePath.c_str());
+        if (IsSameFolder(request.sourceFolder, request.destinationFolder)) {
+            copy.sourceNameInDestination =
+                JoinFolderPath(request.destinationFolder, FileNamePart(request.sourcePath));
+        }
     }
-    // A deletion in the destination folder frees a name that the memo may have passed over.
-    if (IsSameFolder(request.sourceFolder, request.destinationFolder)) context.freeNames.Forget();
-    return CopyStepResult::Done;
+    const auto settlement = context.Commit(std::move(copy));
+    if (!settlement) return CopyStepResult::Done;
+    switch (*settlement) {
+        case CopySettlement::Committed:
+            return CopyStepResult::Done;
+        case CopySettlement::DeleteFailed:
+            return CopyStepResult::DeleteFailed;
+        case CopySettlement::CopyFailed:
+        case CopySettlement::Withdrawn:
+            break;
+    }
+    return CopyStepResult::CopyFailed;
 }
 
 }  // namespace kadoro

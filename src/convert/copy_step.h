@@ -21,12 +21,15 @@ struct CopyStepRequest {
     std::string destinationFolder;
     std::string baseName;  // the new name before the collision rule
     FileKind kind;
-    std::string_view copyErrorLine;  // the converter's own wording of a failed copy
+    std::string copyErrorLine;  // the converter's own wording of a failed copy
 };
 
-// Finds a free name, logs "新名[...]", copies without overwriting and, when the run asks for it,
-// logs "削除[...]" and deletes the source. A failed copy logs the converter's copy error line and
-// leaves the source alone; a refused deletion logs "削除失敗" and keeps the copy.
+// Finds a free name, logs "新名[...]" and stages the copy. The copy is committed (made durable
+// under its name, and its source deleted when the run asks for it) with the context's pace:
+// before the call returns, or with its group, when the run settles it and writes its lines. A
+// failed copy logs the converter's copy error line and leaves the source alone; a refused
+// deletion logs "削除[...]" and "削除失敗" and keeps the copy. Done from a grouped run means
+// handed on: the run turns the file's result into a failure if its group does not commit.
 CopyStepResult CopyToFreeName(ConversionContext& context, const CopyStepRequest& request);
 
 }  // namespace kadoro

@@ -12,6 +12,7 @@ J6iConvertResult ConvertJ6iFile(ConversionContext& context, const std::string& s
                                 const std::string& fileName, const std::string& destinationFolder,
                                 int sequenceNumber, int subNumber) {
     const std::string sourcePath = JoinFolderPath(sourceFolder, fileName);
+    context.AwaitPendingDeletion(sourcePath);
     context.log.AppendLine(FormatText(texts::kJ6iOldName, fileName.c_str()));
 
     J6iHeader header;

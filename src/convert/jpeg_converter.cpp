@@ -12,6 +12,7 @@ JpegConvertResult ConvertJpegFile(ConversionContext& context, const std::string&
                                   const std::string& fileName,
                                   const std::string& destinationFolder) {
     const std::string sourcePath = JoinFolderPath(sourceFolder, fileName);
+    context.AwaitPendingDeletion(sourcePath);
     context.log.AppendLine(FormatText(texts::kJpegOldName, fileName.c_str()));
 
     JpegCameraInfo info;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "common/format_text.h"
+#include "convert/pending_names.h"
 #include "platform/file_operations.h"
 #include "readers/j6i_header.h"
 
@@ -171,17 +172,25 @@ void FreeNameMemo::Remember(const std::string& basePath, int counter) {
 }
 
 FreeName FindFreeName(std::string_view destinationFolder, std::string_view baseName, FileKind kind,
-                      FreeNameMemo* memo) {
+                      FreeNameMemo* memo, PendingNames* pending) {
     const std::string basePath = JoinFolderPath(destinationFolder, baseName);
     for (int counter = memo ? memo->StartCounter(basePath) : 0;; ++counter) {
         FreeName candidate;
         candidate.name =
             counter == 0 ? std::string(baseName) : SuffixedName(baseName, counter, kind);
         candidate.path = JoinFolderPath(destinationFolder, candidate.name);
-        if (!PathExists(candidate.path)) {
-            if (memo) memo->Remember(basePath, counter);
-            return candidate;
+        if (pending && pending->IsReserved(candidate.path)) continue;
+        if (PathExists(candidate.path)) {
+            if (pending && pending->IsDeletionExpected(candidate.path) && pending->settleAll) {
+                // Once the copies in flight are settled, nothing is expected any more; the
+                // search starts again from where a fresh one would.
+                pending->settleAll();
+                counter = (memo ? memo->StartCounter(basePath) : 0) - 1;
+            }
+            continue;
         }
+        if (memo) memo->Remember(basePath, counter);
+        return candidate;
     }
 }
 

@@ -70,9 +70,13 @@ struct FreeName {
     std::string path;  // the full target path
 };
 
+class PendingNames;
+
 // The base name if nothing of that name is in the destination folder, else the first free name
-// with the suffix -001, -002, ... (-1000 past -999). Only tests for existence; reserves nothing.
+// with the suffix -001, -002, ... (-1000 past -999). Reserves nothing itself. With pending, a
+// name reserved by a copy in flight counts as taken, and a name that a copy in flight is about to
+// free by deleting its source is waited for.
 FreeName FindFreeName(std::string_view destinationFolder, std::string_view baseName, FileKind kind,
-                      FreeNameMemo* memo = nullptr);
+                      FreeNameMemo* memo = nullptr, PendingNames* pending = nullptr);
 
 }  // namespace kadoro

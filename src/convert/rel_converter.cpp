@@ -57,7 +57,12 @@ RelConvertResult ConvertRelFile(ConversionContext& context, const std::string& s
     // folder, however many images the index names.
     std::optional<FolderEntryNames> sourceNames;
     RelWalkCallbacks callbacks;
+    bool stopped = false;
     callbacks.image = [&](const RelListedImage& image) {
+        if (context.stop.stop_requested()) {
+            stopped = true;
+            return RelVisit::Stop;
+        }
         if (!sourceNames) sourceNames.emplace(sourceFolder);
         const std::string listedName = image.name + ".j6i";
         // An image that is not there goes on under its listed name, for the converter's own
@@ -75,7 +80,7 @@ RelConvertResult ConvertRelFile(ConversionContext& context, const std::string& s
         case RelWalkEnd::EndMarker:
             return RelConvertResult::Finished;
         case RelWalkEnd::Stopped:
-            return RelConvertResult::ImageFailed;
+            return stopped ? RelConvertResult::Stopped : RelConvertResult::ImageFailed;
         case RelWalkEnd::NotRelIndex:
             return LogFailure(context, texts::kNotRel, fileName, RelConvertResult::NotRel);
         case RelWalkEnd::Truncated:

@@ -3,11 +3,13 @@
 #include "platform/staged_copy.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
@@ -253,6 +255,16 @@ void DestinationFolder::Remove(const std::string& targetName) const {
 
 bool DestinationFolder::FlushEntries() const {
     return FlushFolderEntries(folder_.get());
+}
+
+std::size_t MaxOpenStagedCopies() {
+    // Half of what is left after a margin for everything else the process opens.
+    constexpr rlim_t kMargin = 64;
+    constexpr std::size_t kMost = 256;
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return kMost;
+    const rlim_t spare = limit.rlim_cur > 2 * kMargin ? (limit.rlim_cur - kMargin) / 2 : 8;
+    return std::clamp<std::size_t>(static_cast<std::size_t>(spare), 8, kMost);
 }
 
 void AdviseWillRead(const std::string& path) {

@@ -2,6 +2,7 @@
 // names, so that no file ever stands under its new name before its data is durable.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -83,6 +84,9 @@ private:
     UniqueFd folder_;
     StagingMethod method_;
 };
+
+// How many staged copies may be open at once: each holds a file descriptor until it is placed.
+std::size_t MaxOpenStagedCopies();
 
 // Starts reading a source file into memory, so that its copy finds it there.
 void AdviseWillRead(const std::string& path);

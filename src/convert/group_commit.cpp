@@ -1,0 +1,163 @@
+// The commit of one group of staged copies.
+#include "convert/group_commit.h"
+
+#include <cstddef>
+
+#include "platform/file_operations.h"
+
+namespace kadoro {
+namespace {
+
+class GroupCommit {
+public:
+    GroupCommit(std::vector<PendingCopy>& group, std::unordered_set<CopyChain>& brokenChains)
+        : group_(group),
+          brokenChains_(brokenChains),
+          settled_(group.size()),
+          placed_(group.size()) {
+        for (std::size_t i = 0; i < group_.size(); ++i)
+            settled_[i].id = group_[i].id;
+    }
+
+    std::vector<SettledCopy> Run() {
+        const DestinationFolder& folder = *group_.front().folder;
+        WithdrawBrokenChains();
+        if (!folder.MakeDurable(Unsettled())) {
+            FailUnsettled();
+            return settled_;
+        }
+        PlaceInOrder();
+        if (AnyPlaced() && !folder.FlushEntries()) {
+            FailPlaced();
+            return settled_;
+        }
+        DeleteSourcesInOrder();
+        return settled_;
+    }
+
+private:
+    bool IsOpen(std::size_t i) const { return !done_.contains(i); }
+    bool ChainBroken(std::size_t i) const {
+        return group_[i].chain != kNoChain && brokenChains_.contains(group_[i].chain);
+    }
+
+    void Settle(std::size_t i, CopySettlement settlement) {
+        settled_[i].settlement = settlement;
+        done_.insert(i);
+        if (settlement != CopySettlement::Committed && group_[i].chain != kNoChain) {
+            brokenChains_.insert(group_[i].chain);
+        }
+    }
+
+    // Drops the copy, placed or not; its source stays.
+    void Undo(std::size_t i, CopySettlement settlement) {
+        const DestinationFolder& folder = *group_[i].folder;
+        if (placed_[i]) {
+            folder.Remove(group_[i].targetName);
+            placed_[i] = false;
+        } else {
+            folder.Discard(group_[i].staged);
+        }
+        Settle(i, settlement);
+    }
+
+    void WithdrawBrokenChains() {
+        for (std::size_t i = 0; i < group_.size(); ++i) {
+            if (ChainBroken(i)) Undo(i, CopySettlement::Withdrawn);
+        }
+    }
+
+    std::vector<StagedCopy*> Unsettled() {
+        std::vector<StagedCopy*> copies;
+        for (std::size_t i = 0; i < group_.size(); ++i) {
+            if (IsOpen(i)) copies.push_back(&group_[i].staged);
+        }
+        return copies;
+    }
+
+    // Within a chain, the first copy fails and the rest are withdrawn.
+    void FailOrWithdraw(std::size_t i) {
+        Undo(i, ChainBroken(i) ? CopySettlement::Withdrawn : CopySettlement::CopyFailed);
+    }
+
+    void FailUnsettled() {
+        for (std::size_t i = 0; i < group_.size(); ++i) {
+            if (IsOpen(i)) FailOrWithdraw(i);
+        }
+    }
+
+    void PlaceInOrder() {
+        for (std::size_t i = 0; i < group_.size(); ++i) {
+            if (!IsOpen(i)) continue;
+            if (ChainBroken(i)) {
+                Undo(i, CopySettlement::Withdrawn);
+                continue;
+            }
+            PendingCopy& copy = group_[i];
+            if (copy.folder->Place(copy.staged, copy.targetName) == PlaceResult::Placed) {
+                placed_[i] = true;
+            } else {
+                // A name taken behind the run's back since it was found free: never replaced.
+                Undo(i, CopySettlement::CopyFailed);
+            }
+        }
+    }
+
+    bool AnyPlaced() const {
+        for (const bool placed : placed_) {
+            if (placed) return true;
+        }
+        return false;
+    }
+
+    void FailPlaced() {
+        for (std::size_t i = 0; i < group_.size(); ++i) {
+            if (IsOpen(i)) FailOrWithdraw(i);
+        }
+    }
+
+    void DeleteSourcesInOrder() {
+        for (std::size_t i = 0; i < group_.size(); ++i) {
+            if (!IsOpen(i)) continue;
+            if (ChainBroken(i)) {
+                Undo(i, CopySettlement::Withdrawn);
+                continue;
+            }
+            const PendingCopy& copy = group_[i];
+            if (!copy.deleteSource) {
+                Settle(i, CopySettlement::Committed);
+                continue;
+            }
+            switch (DeleteFileChecked(copy.sourcePath, &copy.staged.source())) {
+                case DeleteOutcome::Deleted:
+                    settled_[i].sourceDeleted = true;
+                    Settle(i, CopySettlement::Committed);
+                    break;
+                case DeleteOutcome::Changed:
+                    // The copy is of a file that is not there any more: it counts as failed.
+                    Undo(i, CopySettlement::CopyFailed);
+                    break;
+                case DeleteOutcome::ReadOnly:
+                case DeleteOutcome::Failed:
+                    Settle(i, CopySettlement::DeleteFailed);
+                    break;
+            }
+        }
+    }
+
+    std::vector<PendingCopy>& group_;
+    std::unordered_set<CopyChain>& brokenChains_;
+    std::vector<SettledCopy> settled_;
+    std::vector<bool> placed_;
+    std::unordered_set<std::size_t> done_;
+};
+
+}  // namespace
+
+std::vector<SettledCopy> CommitGroup(std::vector<PendingCopy>& group,
+                                     std::unordered_set<CopyChain>& brokenChains) {
+    if (group.empty()) return {};
+    return GroupCommit(group, brokenChains).Run();
+}
+
+}  // namespace kadoro
