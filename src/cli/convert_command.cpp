@@ -1,12 +1,14 @@
 // kadoro-cli convert.
 #include "cli/convert_command.h"
 
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <utility>
 
 #include "cli/exit_codes.h"
 #include "cli/folder_argument.h"
+#include "cli/interrupt_watch.h"
 #include "cli/printing_log_sink.h"
 #include "common/system_texts.h"
 #include "convert/run_driver.h"
@@ -89,6 +91,7 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& argume
 }  // namespace
 
 int RunConvertCommand(const std::vector<std::string>& arguments) {
+    const InterruptWatch interrupts;
     ConvertArguments parsed;
     if (const auto error = ParseArguments(arguments, parsed)) return UsageError(*error);
 
@@ -107,9 +110,16 @@ int RunConvertCommand(const std::vector<std::string>& arguments) {
         request.files.push_back({name, true});
 
     PrintingLogSink log;
-    const RunSummary summary = RunConversion(request, log);
+    const RunSummary summary = RunConversion(request, log, nullptr, interrupts.token());
     log.AppendLine(texts::kConversionFinished);
     std::fflush(stdout);
+    if (summary.stopped) {
+        std::fprintf(stderr,
+                     "kadoro-cli convert: stopped after %zu of %zu files; every copy made is "
+                     "complete and no source was deleted without its copy\n",
+                     summary.finished, summary.selected);
+        return kExitSignalBase + (interrupts.signal() != 0 ? interrupts.signal() : SIGINT);
+    }
     return summary.failed == 0 ? kExitSuccess : kExitFailure;
 }
 

@@ -28,7 +28,8 @@ void PrintUsage(std::FILE* stream) {
     std::fprintf(stream,
                  "  --delete    delete each source file once its copy is safely on disk\n\n"
                  "Exit status of convert: 0 all converted, 1 some file failed, 64 usage error,\n"
-                 "66 source folder cannot be read.\n"
+                 "66 source folder cannot be read, 130 stopped by Ctrl+C (the files done so far\n"
+                 "stay done; nothing is left half-copied).\n"
                  "Exit status of info: 0 report complete, 1 REL index, 2 no camera data,\n"
                  "3 cannot open, 4 J6I header short, 64 usage error.\n");
 }

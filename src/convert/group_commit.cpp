@@ -1,7 +1,9 @@
 // The commit of one group of staged copies.
 #include "convert/group_commit.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <unordered_map>
 
 #include "platform/file_operations.h"
 
@@ -13,6 +15,7 @@ public:
     GroupCommit(std::vector<PendingCopy>& group, std::unordered_set<CopyChain>& brokenChains)
         : group_(group),
           brokenChains_(brokenChains),
+          brokenBefore_(brokenChains),
           settled_(group.size()),
           placed_(group.size()) {
         for (std::size_t i = 0; i < group_.size(); ++i)
@@ -37,16 +40,24 @@ public:
 
 private:
     bool IsOpen(std::size_t i) const { return !done_.contains(i); }
+
+    // Whether a copy before this one in its chain failed, in an earlier group or in this one.
     bool ChainBroken(std::size_t i) const {
-        return group_[i].chain != kNoChain && brokenChains_.contains(group_[i].chain);
+        const CopyChain chain = group_[i].chain;
+        if (chain == kNoChain) return false;
+        if (brokenBefore_.contains(chain)) return true;
+        const auto failed = firstFailure_.find(chain);
+        return failed != firstFailure_.end() && failed->second < i;
     }
 
     void Settle(std::size_t i, CopySettlement settlement) {
         settled_[i].settlement = settlement;
         done_.insert(i);
-        if (settlement != CopySettlement::Committed && group_[i].chain != kNoChain) {
-            brokenChains_.insert(group_[i].chain);
-        }
+        const CopyChain chain = group_[i].chain;
+        if (settlement == CopySettlement::Committed || chain == kNoChain) return;
+        brokenChains_.insert(chain);
+        const auto [failed, first] = firstFailure_.emplace(chain, i);
+        if (!first) failed->second = std::min(failed->second, i);
     }
 
     // Drops the copy, placed or not; its source stays.
@@ -147,6 +158,8 @@ private:
 
     std::vector<PendingCopy>& group_;
     std::unordered_set<CopyChain>& brokenChains_;
+    const std::unordered_set<CopyChain> brokenBefore_;
+    std::unordered_map<CopyChain, std::size_t> firstFailure_;  // index of its first failed copy
     std::vector<SettledCopy> settled_;
     std::vector<bool> placed_;
     std::unordered_set<std::size_t> done_;
