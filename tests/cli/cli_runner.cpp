@@ -2,6 +2,7 @@
 #include "cli/cli_runner.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,7 +22,8 @@ std::vector<std::string> CliResult::outLines() const {
     return lines;
 }
 
-CliResult RunCli(const std::vector<std::string>& arguments, const std::vector<std::string>& runAs) {
+CliResult RunCli(const std::vector<std::string>& arguments, const std::vector<std::string>& runAs,
+                 bool interruptAtStart) {
     TempFolder capture;
     const std::string outPath = capture.Join("out"), errPath = capture.Join("err");
     std::vector<std::string> command = runAs;
@@ -41,6 +43,14 @@ CliResult RunCli(const std::vector<std::string>& arguments, const std::vector<st
         ::dup2(in, 0);
         ::dup2(out, 1);
         ::dup2(err, 2);
+        if (interruptAtStart) {
+            // Blocked and pending, the signal survives exec and is there when the program looks.
+            sigset_t interrupt;
+            sigemptyset(&interrupt);
+            sigaddset(&interrupt, SIGINT);
+            ::sigprocmask(SIG_BLOCK, &interrupt, nullptr);
+            ::kill(::getpid(), SIGINT);  // to the process, as a terminal sends it
+        }
         ::execvp(argv[0], argv.data());
         ::_exit(127);
     }

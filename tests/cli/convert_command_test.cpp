@@ -105,6 +105,22 @@ TEST_F(ConvertCommandTest, UnreadableSourceFolderGivesStatus66WithoutTheClosingL
     EXPECT_TRUE(test::FolderEntries(destination_).empty());
 }
 
+// How a stop in the middle of a run commits and logs what it copied is tested on the run itself;
+// here the signal comes before the first file, which the program must honour as well.
+TEST_F(ConvertCommandTest, CtrlCStopsWithStatus130AndSaysHowFarItGot) {
+    const Lines sources = test::FolderEntries(source_);
+    const auto result =
+        test::RunCli({"convert", "--delete", source_, destination_}, {}, /*interruptAtStart=*/true);
+
+    EXPECT_EQ(result.exitStatus, 130);
+    EXPECT_EQ(result.err,
+              "kadoro-cli convert: stopped after 0 of 2 files; every copy made is complete and no "
+              "source was deleted without its copy\n");
+    EXPECT_EQ(result.outLines(), Lines{"変換終了しました."});
+    EXPECT_TRUE(test::FolderEntries(destination_).empty());
+    EXPECT_EQ(test::FolderEntries(source_), sources);
+}
+
 TEST_F(ConvertCommandTest, EmptySourceFolderGivesOnlyTheClosingLine) {
     const std::string empty = folder_.MakeFolder("empty");
     const auto result = test::RunCli({"convert", empty, destination_});
