@@ -1,8 +1,12 @@
 // The system's own texts: log lines and messages exactly as users, their logs and their habits
 // know them. These are stored texts, not prose to polish: several keep historic spellings on
 // purpose (ファィル with a small ィ, half-width kana, "!" on some lines and not on others), and
-// each must stay byte for byte as it is. Texts with %s are printf formats for FormatText.
+// each must stay byte for byte as it is (ﾍﾞｯﾀﾞｰ for ヘッダー included). Texts with % fields are
+// printf formats for FormatText; texts named ...Label begin a report line whose value is appended
+// as it stands.
 #pragma once
+
+#include <cinttypes>
 
 namespace kadoro::texts {
 
@@ -32,5 +36,38 @@ inline constexpr const char* kRelReadError = "ファィル読み込みエラー[
 inline constexpr const char* kNotRel = "J6IのRELファイルではありません[%s]";
 inline constexpr const char* kRelTruncated = "RELファイルが途中で切れています[%s]";
 inline constexpr const char* kRelUnsafeName = "RELファイルの画像名が不正です[%s]";
+
+// The information report. Labels fill a 21-column field before ": ". The general open error is
+// spelled ファイル, the camera parts' ファィル.
+inline constexpr const char* kReportTitle = "[%s]の情報";
+inline constexpr const char* kReportCannotOpen = "ファイルオープンエラー";
+inline constexpr const char* kReportFileSize = "ﾌｧｲﾙ ｻｲｽﾞ            : %" PRId64 "ﾊﾞｲﾄ";
+inline constexpr const char* kReportTimeStampLabel = "ﾌｧｲﾙ ﾀｲﾑｽﾀﾝﾌﾟ        : ";
+inline constexpr const char* kReportUsed = "使用";
+inline constexpr const char* kReportNotUsed = "未使用";
+
+inline constexpr const char* kReportJ6iShotDate =
+    "撮 影 日 付          : %04d年%02d月%02d日 %02d:%02d:%02d";
+inline constexpr const char* kReportDscVersion = "DSCﾊﾞｰｼﾞｮﾝ           : %d.%d";
+inline constexpr const char* kReportHeaderSize = "ﾍﾞｯﾀﾞｰｻｲｽﾞ           : %dﾊﾞｲﾄ";
+inline constexpr const char* kReportDcVersionLabel = "DCﾊﾞｰｼﾞｮﾝ            : ";
+
+inline constexpr const char* kReportNoInformation = "情報がありません";
+inline constexpr const char* kReportMakerLabel = "メーカー             : ";
+inline constexpr const char* kReportShotTime =
+    "撮影時刻             : %04d年%02d月%02d日 %02d:%02d:%02d";
+inline constexpr const char* kReportNoShotDate = "撮影時刻             : 撮影日付なし";
+inline constexpr const char* kReportFlashLabel = "フラッシュ           : ";
+inline constexpr const char* kReportResolution = "解像度No             : %d";
+inline constexpr const char* kReportImageSizeLabel = "画像サイズ           : ";
+inline constexpr const char* kReportZoomLabel = "ズーム               : ";
+inline constexpr const char* kReportMacroLabel = "マクロ               : ";
+inline constexpr const char* kReportCameraTypeLabel = "カメラタイプ         : ";
+inline constexpr const char* kReportCameraVersionLabel = "カメラバージョン     : ";
+inline constexpr const char* kReportCameraIdLabel = "カメラＩＤ           : ";
+// Image sizes 0-4 of the camera text, and any other value.
+inline constexpr const char* kReportImageSizes[] = {"320x240", "640x480", "1024x384(パノラマ)",
+                                                    "1024x768(精細)", "1024x768(高精細)"};
+inline constexpr const char* kReportImageSizeUnknown = "不明";
 
 }  // namespace kadoro::texts

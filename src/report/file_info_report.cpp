@@ -4,6 +4,7 @@
 #include <cinttypes>
 
 #include "common/format_text.h"
+#include "common/system_texts.h"
 #include "platform/file_facts.h"
 #include "platform/path_text.h"
 #include "report/j6i_report.h"
@@ -34,16 +35,16 @@ std::string FormatTimeStampWithCLibrary(const std::tm& local, bool withTime) {
 FileInfoResult ShowFileInfo(const std::string& path, LogSink& log,
                             const TimeStampFormatter& formatTimeStamp) {
     log.Clear();
-    log.AppendLine(std::string("[").append(FileNamePart(path)).append("]の情報"));
+    log.AppendLine(FormatText(texts::kReportTitle, std::string(FileNamePart(path)).c_str()));
 
     const auto facts = ExamineFile(path);
     if (!facts) {
-        log.AppendLine("ファイルオープンエラー");
+        log.AppendLine(texts::kReportCannotOpen);
         return FileInfoResult::CannotOpen;
     }
-    log.AppendLine(FormatText("ﾌｧｲﾙ ｻｲｽﾞ            : %" PRId64 "ﾊﾞｲﾄ", facts->size));
+    log.AppendLine(FormatText(texts::kReportFileSize, facts->size));
     const std::tm stamp = InTwoSecondSteps(facts->lastWriteLocal);
-    log.AppendLine("ﾌｧｲﾙ ﾀｲﾑｽﾀﾝﾌﾟ        : " + formatTimeStamp(stamp, !IsMidnight(stamp)));
+    log.AppendLine(texts::kReportTimeStampLabel + formatTimeStamp(stamp, !IsMidnight(stamp)));
 
     const std::string extension = UpperCasedExtension(FileNamePart(path));
     if (extension == ".REL") return FileInfoResult::RelIndex;

@@ -2,6 +2,7 @@
 #include "report/j6i_report.h"
 
 #include "common/format_text.h"
+#include "common/system_texts.h"
 #include "readers/j6i_header.h"
 #include "report/report_lines.h"
 
@@ -11,26 +12,25 @@ FileInfoResult AppendJ6iReport(const std::string& path, LogSink& log) {
     J6iHeader header;
     switch (ReadJ6iHeader(path, header)) {
         case J6iReadResult::CannotOpen:
-            log.AppendLine("ファィルオープンエラー");
+            log.AppendLine(texts::kJ6iCannotOpen);
             return FileInfoResult::CannotOpen;
         case J6iReadResult::ShortRead:
-            log.AppendLine("ファィル読み込みエラー");
+            log.AppendLine(texts::kJ6iReadError);
             return FileInfoResult::HeaderShort;
         case J6iReadResult::NotJ6i:
-            log.AppendLine("J6Iファイルではありません");
+            log.AppendLine(texts::kNotJ6i);
             return FileInfoResult::LayoutDiffers;
         case J6iReadResult::Ok:
             break;
     }
-    log.AppendLine(FormatText("撮 影 日 付          : %04d年%02d月%02d日 %02d:%02d:%02d",
-                              J6iFullYear(BcdToInt(header.shotYear())),
+    log.AppendLine(FormatText(texts::kReportJ6iShotDate, J6iFullYear(BcdToInt(header.shotYear())),
                               BcdToInt(header.shotMonth()), BcdToInt(header.shotDay()),
                               BcdToInt(header.shotHour()), BcdToInt(header.shotMinute()),
                               BcdToInt(header.shotSecond())));
-    log.AppendLine(FormatText("DSCﾊﾞｰｼﾞｮﾝ           : %d.%d", header.dscVersionMajor(),
-                              header.dscVersionMinor()));
-    log.AppendLine(FormatText("ﾍﾞｯﾀﾞｰｻｲｽﾞ           : %dﾊﾞｲﾄ", header.headerSize()));
-    log.AppendLine("DCﾊﾞｰｼﾞｮﾝ            : " + header.dcVersion());
+    log.AppendLine(
+        FormatText(texts::kReportDscVersion, header.dscVersionMajor(), header.dscVersionMinor()));
+    log.AppendLine(FormatText(texts::kReportHeaderSize, header.headerSize()));
+    log.AppendLine(texts::kReportDcVersionLabel + header.dcVersion());
     return FileInfoResult::Complete;
 }
 

@@ -4,10 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "common/system_texts.h"
+
 namespace kadoro {
 
 inline std::string UsedOrNot(std::string_view label, int value) {
-    return std::string(label) + (value != 0 ? "使用" : "未使用");
+    return std::string(label) + (value != 0 ? texts::kReportUsed : texts::kReportNotUsed);
 }
 
 }  // namespace kadoro
