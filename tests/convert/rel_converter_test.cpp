@@ -398,5 +398,18 @@ INSTANTIATE_TEST_SUITE_P(Names, RelConverterUnsafeNameTest,
                                          UnsafeCase{"DeleteByte", "A\x7F", "card/A\x7F.j6i"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The codes that callers of the index conversion have always been given: distinct results may
+// share a code, never the other way round.
+TEST(RelConvertResultTest, HistoricCodesStayAsTheyWere) {
+    const std::vector<std::pair<RelConvertResult, int>> codes = {
+        {RelConvertResult::Finished, 0},    {RelConvertResult::CannotOpen, 1},
+        {RelConvertResult::ImageFailed, 1}, {RelConvertResult::ReadError, 2},
+        {RelConvertResult::NotRel, 3},      {RelConvertResult::Truncated, 4},
+        {RelConvertResult::UnsafeName, 4},  {RelConvertResult::Stopped, 5}};
+    for (const auto& [result, code] : codes) {
+        EXPECT_EQ(HistoricCode(result), code) << static_cast<int>(result);
+    }
+}
+
 }  // namespace
 }  // namespace kadoro
