@@ -26,12 +26,12 @@ public:
         const DestinationFolder& folder = *group_.front().folder;
         WithdrawBrokenChains();
         if (!folder.MakeDurable(Unsettled())) {
-            FailUnsettled();
+            FailEveryOpenCopy();
             return settled_;
         }
         PlaceInOrder();
         if (AnyPlaced() && !folder.FlushEntries()) {
-            FailPlaced();
+            FailEveryOpenCopy();
             return settled_;
         }
         DeleteSourcesInOrder();
@@ -91,7 +91,8 @@ private:
         Undo(i, ChainBroken(i) ? CopySettlement::Withdrawn : CopySettlement::CopyFailed);
     }
 
-    void FailUnsettled() {
+    // A failed flush covers every copy not settled yet, placed or not.
+    void FailEveryOpenCopy() {
         for (std::size_t i = 0; i < group_.size(); ++i) {
             if (IsOpen(i)) FailOrWithdraw(i);
         }
@@ -119,12 +120,6 @@ private:
             if (placed) return true;
         }
         return false;
-    }
-
-    void FailPlaced() {
-        for (std::size_t i = 0; i < group_.size(); ++i) {
-            if (IsOpen(i)) FailOrWithdraw(i);
-        }
     }
 
     void DeleteSourcesInOrder() {
