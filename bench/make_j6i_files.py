@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Writes benchmark input: .J6I files with a valid header and stand-in image bytes.
 
-Each file is P0000001.J6I, P0000002.J6I, ... with a size drawn from 100-300 KB. The sizes and
-bytes depend only on the seed, so two folders made with one seed and one count hold files of the
-same sizes; only the shooting dates differ between the "distinct" and "same" date modes.
+Each file is P0000001.J6I, P0000002.J6I, ... with a size drawn from 100-300 KB (or the range
+given with --size-kb). The sizes and bytes depend only on the seed and the range, so two folders
+made with one seed, one range and one count hold files of the same sizes; only the shooting dates
+differ between the "distinct" and "same" date modes.
 """
 
 import argparse
@@ -32,6 +33,18 @@ def header(shot):
     return bytes(data)
 
 
+def size_range(text):
+    """A "MIN-MAX" range in KB, as given to --size-kb."""
+    low, _, high = text.partition("-")
+    try:
+        low_kb, high_kb = int(low), int(high or low)
+    except ValueError:
+        raise argparse.ArgumentTypeError("expected MIN-MAX in KB, such as 20-60") from None
+    if not 1 <= low_kb <= high_kb:
+        raise argparse.ArgumentTypeError("expected 1 <= MIN <= MAX")
+    return low_kb * 1024, high_kb * 1024
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("folder")
@@ -39,12 +52,14 @@ def main():
     parser.add_argument("--dates", choices=("distinct", "same"), default="distinct",
                         help="distinct: one shooting minute per file; same: all in one minute")
     parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--size-kb", type=size_range, default=(100 * 1024, 300 * 1024),
+                        metavar="MIN-MAX", help="file sizes in KB (default 100-300)")
     args = parser.parse_args()
 
     rng = random.Random(args.seed)
     os.makedirs(args.folder, exist_ok=True)
     for index in range(args.count):
-        size = rng.randint(100 * 1024, 300 * 1024)
+        size = rng.randint(*args.size_kb)
         # Image data does not compress, so random bytes stand in for it.
         body = rng.randbytes(size - HEADER_SIZE)
         minutes = index if args.dates == "distinct" else 0
