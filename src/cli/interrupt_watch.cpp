@@ -18,23 +18,20 @@ InterruptWatch::InterruptWatch() {
         stop_.request_stop();
         return;
     }
-    watcher_ = std::jthread([this](std::stop_token done) {
-        // Looks up every tenth of a second whether the watch is over.
-        const timespec interval{0, 100'000'000};
-        while (!done.stop_requested()) {
-            const int caught = sigtimedwait(&signals_, nullptr, &interval);
-            if (caught > 0) {
-                signal_ = caught;
-                stop_.request_stop();
-                return;
-            }
-        }
+    watcher_ = std::thread([this] {
+        int caught = 0;
+        if (sigwait(&signals_, &caught) != 0 || finishing_) return;
+        signal_ = caught;
+        stop_.request_stop();
     });
 }
 
 InterruptWatch::~InterruptWatch() {
     if (watcher_.joinable()) {
-        watcher_.request_stop();
+        // The watcher is woken by a signal of its own, which it then knows not to take for one
+        // of the user's.
+        finishing_ = true;
+        if (signal_ == 0) pthread_kill(watcher_.native_handle(), SIGTERM);
         watcher_.join();
     }
     // A second Ctrl+C that came during the run's last commit takes effect now.

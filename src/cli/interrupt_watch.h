@@ -29,7 +29,8 @@ private:
     sigset_t previousMask_{};
     std::stop_source stop_;
     std::atomic<int> signal_{0};
-    std::jthread watcher_;
+    std::atomic<bool> finishing_{false};
+    std::thread watcher_;
 };
 
 }  // namespace kadoro::cli

@@ -10,7 +10,7 @@ namespace {
 // A group is committed when this many copies wait, or when its oldest copy has waited this long:
 // big enough that one flush serves many files, short enough that the log keeps moving.
 constexpr std::size_t kGroupSize = 128;
-constexpr auto kGroupWait = std::chrono::milliseconds(30);
+constexpr auto kGroupWait = std::chrono::milliseconds(50);
 
 }  // namespace
 
