@@ -81,7 +81,12 @@ const FileType* FindFileType(std::string_view upperExtension) {
 // has the next reads queued while the current file is copied.
 class SourceReadAhead {
 public:
-    explicit SourceReadAhead(const RunRequest& request) : request_(request) {}
+    SourceReadAhead(const RunRequest& request, const DestinationFolder* destination)
+        : request_(request),
+          // Where the copies share the sources' blocks, only what the readers read is read.
+          bytes_(destination && CopiesShareBlocks(request.sourceFolder, *destination)
+                     ? kReaderBytes
+                     : kWholeFile) {}
 
     void AdviseAhead(std::size_t number) {
         constexpr std::size_t kDistance = 16;
@@ -91,13 +96,17 @@ public:
             ++advised_;
             const std::string extension = UpperCasedExtension(entry.name);
             if (extension == ".J6I" || extension == ".JPG") {
-                AdviseWillRead(JoinFolderPath(request_.sourceFolder, entry.name));
+                AdviseWillRead(JoinFolderPath(request_.sourceFolder, entry.name), bytes_);
             }
         }
     }
 
 private:
+    // Enough for a .J6I header and a .JPG camera text block.
+    static constexpr std::uint64_t kReaderBytes = 64 * 1024;
+
     const RunRequest& request_;
+    const std::uint64_t bytes_;
     std::size_t next_ = 0;
     std::size_t advised_ = 0;
 };
@@ -130,7 +139,7 @@ RunSummary RunConversion(const RunRequest& request, LogSink& log, RunObserver* o
     {
         // Its end commits every copy still staged and writes the last lines.
         ConversionContext context(log, request.options, CommitPace::Grouped, stop);
-        SourceReadAhead readAhead(request);
+        SourceReadAhead readAhead(request, context.DestinationFor(request.destinationFolder).get());
         std::size_t number = 0;
         for (const FileListEntry& entry : request.files) {
             if (!entry.selected) continue;

@@ -3,6 +3,8 @@
 #include "platform/staged_copy.h"
 
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -267,11 +269,27 @@ std::size_t MaxOpenStagedCopies() {
     return std::clamp<std::size_t>(static_cast<std::size_t>(spare), 8, kMost);
 }
 
-void AdviseWillRead(const std::string& path) {
+bool CopiesShareBlocks(const std::string& sourceFolder, const DestinationFolder& destination) {
+    struct stat source {
+    }, target{};
+    if (::stat(sourceFolder.c_str(), &source) != 0 ||
+        ::fstat(destination.folder_.get(), &target) != 0 || source.st_dev != target.st_dev) {
+        return false;
+    }
+    // Two unnamed files, the second cloned from the first: gone again when closed.
+    UniqueFd original(
+        ::openat(destination.folder_.get(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+    UniqueFd clone(::openat(destination.folder_.get(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+    const std::array<char, 4096> block{};
+    return original && clone && WriteAll(original.get(), block.data(), block.size()) &&
+           ::ioctl(clone.get(), FICLONE, original.get()) == 0;
+}
+
+void AdviseWillRead(const std::string& path, std::uint64_t bytes) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return;
     UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (file) ::posix_fadvise(file.get(), 0, 0, POSIX_FADV_WILLNEED);
+    if (file) ::posix_fadvise(file.get(), 0, static_cast<off_t>(bytes), POSIX_FADV_WILLNEED);
 }
 
 }  // namespace kadoro

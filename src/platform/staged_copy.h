@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -77,6 +78,7 @@ public:
     bool FlushEntries() const;
 
 private:
+    friend bool CopiesShareBlocks(const std::string&, const DestinationFolder&);
     DestinationFolder(std::string path, UniqueFd folder, StagingMethod method)
         : path_(std::move(path)), folder_(std::move(folder)), method_(method) {}
 
@@ -88,7 +90,13 @@ private:
 // How many staged copies may be open at once: each holds a file descriptor until it is placed.
 std::size_t MaxOpenStagedCopies();
 
-// Starts reading a source file into memory, so that its copy finds it there.
-void AdviseWillRead(const std::string& path);
+// Whether copies from sourceFolder into destination share the source's blocks (a reflink on
+// xfs or btrfs) instead of copying its bytes.
+bool CopiesShareBlocks(const std::string& sourceFolder, const DestinationFolder& destination);
+
+// Starts reading a source file into memory, so that its copy finds it there: the whole file, or
+// its first bytes only (what the readers look at) where the copy will not read it.
+void AdviseWillRead(const std::string& path, std::uint64_t bytes);
+inline constexpr std::uint64_t kWholeFile = 0;
 
 }  // namespace kadoro
