@@ -323,13 +323,16 @@ for line in open(results, encoding="utf-8"):
     files, size = int(files), int(size)
     a, b = (statistics.median(int(t) / 1e9 for t in v.split()) for v in (times_a, times_b))
     ratio = b / a if kind == "throughput" else a / b
-    bound = float(target.split()[1])
-    met = ratio >= bound if target.startswith(">=") else ratio <= bound
+    if target == "none":
+        verdict = "figure"
+    else:
+        bound = float(target.split()[1])
+        met = ratio >= bound if target.startswith(">=") else ratio <= bound
+        verdict = "met" if met else "missed"
     def side(case, label, seconds, *verdict):
         return (case, label, str(files), "%.3f" % seconds, "%.0f" % (files / seconds),
                 "%.1f" % (size / seconds / 1e6)) + verdict
-    rows.append(side(case_id + " " + where, label_a, a, "%.2f" % ratio, target,
-                     "met" if met else "missed"))
+    rows.append(side(case_id + " " + where, label_a, a, "%.2f" % ratio, target, verdict))
     rows.append(side("", label_b, b, "", "", ""))
     if kind == "throughput":
         costs.append("%s: %.3f" % (case_id, (a - b) / files * 1e3))
@@ -375,8 +378,10 @@ main() {
     if wanted 3; then case_same_name; fi
     if wanted 4; then case_many_files; fi
     if wanted 5; then case_loop_image 5 ext4 ">= 0.8"; fi
-    if wanted 6; then case_loop_image 6 xfs ">= 0.8"; fi
-    if wanted 7; then case_loop_image 7 btrfs ">= 0.8"; fi
+    # No target on the file systems that share blocks: there cp reads nothing, while kadoro must
+    # still read every file's date; the figure shows what the system calls cost.
+    if wanted 6; then case_loop_image 6 xfs none; fi
+    if wanted 7; then case_loop_image 7 btrfs none; fi
 
     echo
     summary
