@@ -8,6 +8,10 @@ packages=(
   googletest libgtest-dev libgmock-dev
   clang-14 libclang-rt-14-dev   # libFuzzer targets
   util-linux                    # setpriv, for tests that drop root
+  qt6-base-dev libqt6svg6       # the window, and its SVG icons
+  libsimpleini-dev              # the settings file
+  fonts-ipafont-gothic          # the window's Japanese fonts
+  xvfb xauth                    # running the window without a display (screenshots)
 )
 
 missing=()
