@@ -153,6 +153,7 @@ TEST_F(RunDriverTest, NamesFreedByDeletingInTheDestinationAreUsedAgain) {
 struct FlushFailureCase {
     const char* name;
     std::vector<FlushTarget> failing;
+    friend void PrintTo(const FlushFailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class RunFlushFailureTest : public RunDriverTest,
