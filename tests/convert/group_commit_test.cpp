@@ -13,6 +13,12 @@
 #include "support/temp_folder.h"
 
 namespace kadoro {
+
+void PrintTo(CopySettlement settlement, std::ostream* os) {
+    constexpr const char* kNames[] = {"Committed", "CopyFailed", "DeleteFailed", "Withdrawn"};
+    *os << kNames[static_cast<int>(settlement)];
+}
+
 namespace {
 
 using Names = std::vector<std::string>;

@@ -14,6 +14,23 @@
 #include "support/temp_folder.h"
 
 namespace kadoro {
+
+const char* MethodName(StagingMethod method) {
+    switch (method) {
+        case StagingMethod::UnnamedTemporary:
+            return "Unnamed";
+        case StagingMethod::NamedTemporary:
+            return "Named";
+        case StagingMethod::DirectExclusive:
+            return "Direct";
+    }
+    return "Unknown";
+}
+
+void PrintTo(StagingMethod method, std::ostream* os) {
+    *os << MethodName(method);
+}
+
 namespace {
 
 using test::Bytes;
@@ -110,17 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Methods, StagedCopyTest,
                          testing::Values(StagingMethod::UnnamedTemporary,
                                          StagingMethod::NamedTemporary,
                                          StagingMethod::DirectExclusive),
-                         [](const auto& info) {
-                             switch (info.param) {
-                                 case StagingMethod::UnnamedTemporary:
-                                     return "Unnamed";
-                                 case StagingMethod::NamedTemporary:
-                                     return "Named";
-                                 case StagingMethod::DirectExclusive:
-                                     return "Direct";
-                             }
-                             return "Unknown";
-                         });
+                         [](const auto& info) { return MethodName(info.param); });
 
 TEST(StagingMethodTest, ALocalDiskStagesUnnamedTemporaries) {
     test::TempFolder folder;
