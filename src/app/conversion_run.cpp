@@ -6,6 +6,7 @@
 #include <QProgressDialog>
 
 #include <algorithm>
+#include <atomic>
 
 #include "app/form1.h"
 #include "app/message_boxes.h"
@@ -14,22 +15,31 @@
 
 namespace kadoro {
 
-// Tells the window, on its own thread, which file the run has taken up.
+// Tells the window, on its own thread, which file the run has taken up. The number travels by
+// itself; a call to the window is posted only when none is on its way, so that a run of
+// thousands of small files does not flood the window with progress updates.
 class ConversionRun::ProgressRelay : public RunObserver {
 public:
     explicit ProgressRelay(ConversionRun& run) : run_(run) {}
 
     void FileStarted(const FileProgress& progress) override {
+        count_ = progress.count;
+        number_ = progress.number;
+        if (posted_.exchange(true)) return;
         QMetaObject::invokeMethod(
             &run_,
-            [this, number = progress.number, count = progress.count] {
-                run_.ShowProgress(number, count);
+            [this] {
+                posted_ = false;
+                run_.ShowProgress(number_, count_);
             },
             Qt::QueuedConnection);
     }
 
 private:
     ConversionRun& run_;
+    std::atomic<std::size_t> number_{0};
+    std::atomic<std::size_t> count_{0};
+    std::atomic<bool> posted_{false};
 };
 
 ConversionRun::ConversionRun(TForm1& form, MessageBoxes& boxes, Folders folders)
@@ -81,6 +91,7 @@ void ConversionRun::Button2Click() {
                                         [](const FileListEntry& entry) { return entry.selected; });
 
     stop_ = std::stop_source();
+    progressShown_.invalidate();
     SetOperationsEnabled(false);
     dialog_ = new QProgressDialog(QString(), QString::fromUtf8("ｷｬﾝｾﾙ"), 0,
                                   static_cast<int>(selected), &form_);
@@ -101,7 +112,9 @@ void ConversionRun::Button2Click() {
 }
 
 void ConversionRun::ShowProgress(std::size_t number, std::size_t count) {
-    if (!dialog_) return;
+    // A modal progress dialog handles the window's events on every change: a few a second do.
+    if (!dialog_ || (progressShown_.isValid() && progressShown_.elapsed() < 100)) return;
+    progressShown_.start();
     dialog_->setLabelText(QStringLiteral("%1 / %2").arg(number).arg(count));
     dialog_->setValue(static_cast<int>(number) - 1);
 }

@@ -2,6 +2,7 @@
 // panel.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -67,6 +68,7 @@ private:
     std::unique_ptr<QueuedLogSink> log_;
     std::unique_ptr<ProgressRelay> progress_;
     QPointer<QProgressDialog> dialog_;
+    QElapsedTimer progressShown_;
     std::stop_source stop_;
     std::thread worker_;
 };
