@@ -37,6 +37,13 @@ inline constexpr const char* kNotRel = "J6IのRELファイルではありませ�
 inline constexpr const char* kRelTruncated = "RELファイルが途中で切れています[%s]";
 inline constexpr const char* kRelUnsafeName = "RELファイルの画像名が不正です[%s]";
 
+// The folder panel and the settings file.
+inline constexpr const char* kDriveNotAccessible = "そのドライブはアクセスできません！";
+inline constexpr const char* kCannotMakeFolder = "ディレクトリが作れません!";
+inline constexpr const char* kSourceFolderMissing = "画像ﾌｫﾙﾀﾞ [%s] が見つかりません!";
+inline constexpr const char* kDestinationFolderMissing = "保存ﾌｫﾙﾀﾞ [%s] が見つかりません!";
+inline constexpr const char* kSettingsCannotWrite = "%s に書き込めません";
+
 // The information report. Labels fill a 21-column field before ": ". The general open error is
 // spelled ファイル, the camera parts' ファィル.
 inline constexpr const char* kReportTitle = "[%s]の情報";
