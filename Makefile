@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DKADORO_WERROR=ON
 
-.PHONY: deps configure build test test-asan bench fuzz clean
+.PHONY: deps configure build run test test-asan bench fuzz clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -13,6 +13,10 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Installs what is missing (as root), builds, and opens the main window.
+run: build
+	$(BUILD_DIR)/bin/kadoro
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
