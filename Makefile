@@ -29,6 +29,7 @@ test-asan: deps
 	ctest --preset asan -j $(JOBS)
 
 bench: build
+	bash bench/window_start.sh
 	bash bench/run.sh
 
 clean:
