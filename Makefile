@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DKADORO_WERROR=ON
 
-.PHONY: deps configure build test test-asan bench fuzz clean
+.PHONY: deps configure build run test test-asan bench fuzz clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -13,6 +13,10 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Installs what is missing (as root), builds, and opens the main window.
+run: build
+	$(BUILD_DIR)/bin/kadoro
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
@@ -25,6 +29,7 @@ test-asan: deps
 	ctest --preset asan -j $(JOBS)
 
 bench: build
+	bash bench/window_start.sh
 	bash bench/run.sh
 
 clean:
@@ -36,6 +41,6 @@ FUZZ_SECONDS ?= 60
 # Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS.
 fuzz: deps
 	CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD_DIR) -DKADORO_BUILD_FUZZERS=ON \
-	  -DKADORO_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	  -DKADORO_BUILD_TESTS=OFF -DKADORO_BUILD_WINDOW=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS)
 	bash fuzz/run.sh $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)

@@ -36,6 +36,7 @@ run_side() {
 
 median() { python3 -c "import statistics,sys; print('%.3f' % statistics.median(map(float, sys.argv[1:])))" "$@"; }
 
+cmake --build "$repo/build" --target kadoro_gui_run_bench kadoro-cli > /dev/null
 python3 "$repo/bench/make_j6i_files.py" "$work/input" "$n" --size-kb 20-60
 window=() cli=()
 for ((i = 0; i < runs; i++)); do

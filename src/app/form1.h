@@ -11,6 +11,9 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include <functional>
+#include <string>
+
 namespace kadoro {
 
 class TForm1 : public QWidget {
@@ -18,6 +21,14 @@ class TForm1 : public QWidget {
 
 public:
     explicit TForm1(QWidget* parent = nullptr);
+
+    // The exit path of SpeedButton1 and Button1: runs BeforeExit, then closes the window.
+    void SpeedButton1Click();
+    void Button1Click();
+
+    // Work the exit path does before the window closes (the viewer shutdown and the settings
+    // save); returning false keeps the window open. Unset, the window simply closes.
+    std::function<bool()> BeforeExit;
 
     // Source group "画像ﾌｧｲﾙ ﾌｫﾙﾀﾞ".
     QGroupBox* GroupBox2 = nullptr;
@@ -77,6 +88,8 @@ public:
 
 private:
     void CreateControls();
+    void CreateViewerGroup();
+    void SetTabOrder();
 };
 
 }  // namespace kadoro
