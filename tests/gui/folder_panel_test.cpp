@@ -413,7 +413,25 @@ TEST_F(FolderPanelTest, DriveChangeGoesToTheVolumesKeptFolder) {
     form->DriveComboBox1->setCurrentIndex(
         form->DriveComboBox1->findText(QString::fromStdString(diskRoot)));
     EXPECT_EQ(panel->DestinationFolder(), onDisk);
+    // A kept folder that has gone gives way to its nearest parent on the volume.
+    const std::string deeper = temp.MakeFolder("disk/in/deeper");
+    ASSERT_TRUE(panel->SetSourceFolder(deeper));
+    ASSERT_TRUE(panel->SetSourceDrive(localRoot));
+    std::filesystem::remove(deeper);
+    EXPECT_TRUE(panel->SetSourceDrive(diskRoot));
+    EXPECT_EQ(panel->SourceFolder(), onDisk);
     EXPECT_TRUE(boxes.texts.empty());
+}
+
+TEST_F(FolderPanelTest, DriveBoxListsAVolumeMountedAfterStartWhenItIsUsed) {
+    Open();
+    const QString root = QString::fromStdString(temp.Join("disk"));
+    EXPECT_LT(form->DriveComboBox1->findText(root), 0);
+    MountDisk();
+    QTest::keyClick(form->DriveComboBox1, Qt::Key_Shift);
+    EXPECT_GE(form->DriveComboBox1->findText(root), 0);
+    EXPECT_GE(form->DriveComboBox2->findText(root), 0);
+    EXPECT_GE(form->DriveComboBox1->findText(QStringLiteral("/")), 0);
 }
 
 TEST_F(FolderPanelTest, PickingTheCurrentDriveChangesNothing) {
