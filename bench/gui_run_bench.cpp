@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
 
     ClosingBoxCounter boxes;
     kadoro::ConversionRun run(form, boxes,
-                              {[&] { return source; }, [&] { return destination; }, [] {}});
+                              {[&] { return source; }, [&] { return destination; }, [] {}, {}});
     QElapsedTimer timer;
     timer.start();
     form.Button2->click();

@@ -76,8 +76,9 @@ RunRequest ConversionRun::MakeRequest() const {
     request.files.reserve(static_cast<std::size_t>(list.count()));
     for (int row = 0; row < list.count(); ++row) {
         const QListWidgetItem* item = list.item(row);
-        request.files.push_back(
-            {QFile::encodeName(item->text()).toStdString(), item->isSelected()});
+        std::string name = folders_.fileNameAt ? folders_.fileNameAt(row)
+                                               : QFile::encodeName(item->text()).toStdString();
+        request.files.push_back({std::move(name), item->isSelected()});
     }
     request.options.schemeIndex = form_.ComboBox1->currentIndex();
     request.options.deleteSource = form_.CheckBox1->isChecked();

@@ -37,6 +37,8 @@ public:
         std::function<std::string()> source;
         std::function<std::string()> destination;
         std::function<void()> rereadFileList;
+        // The name on disk of the file list's row; without it, the row's text encoded.
+        std::function<std::string(int)> fileNameAt;
     };
 
     ConversionRun(TForm1& form, MessageBoxes& boxes, Folders folders);

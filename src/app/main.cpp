@@ -5,7 +5,9 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/kadoro_application.h"
+#include "app/main_window.h"
 #include "app/message_boxes.h"
+#include "app/settings_file.h"
 
 int main(int argc, char** argv) {
     kadoro::QtMessageBoxes boxes;
@@ -13,9 +15,9 @@ int main(int argc, char** argv) {
     kadoro::InstallFontSubstitutions();
     kadoro::KadoroApplication::setFont(kadoro::WindowFont());
     try {
-        kadoro::TForm1 form1;
+        kadoro::MainWindow form1(boxes, kadoro::SettingsFilePath());
         kadoro::TForm2 form2;  // the browse-mode toolbar, hidden until browse mode
-        form1.show();
+        form1.form().show();
         kadoro::KadoroApplication::exec();
     } catch (const std::exception& error) {
         // A failure while the windows are built ends the program after saying why.

@@ -100,8 +100,8 @@ void LoadSettings(const std::string& path, SettingsPanel& panel, QCheckBox& Chec
     const std::string sourceFolderNow = panel.Folder(PanelSide::Source);
     RestorePair(panel, PanelSide::Destination,
                 ini.GetValue(kSection, "drv_to", sourceDriveNow.c_str()),
-                ini.GetValue(kSection, "dir_to", ""), texts::kDestinationFolderMissing, sourceDriveNow,
-                sourceFolderNow, boxes, parent);
+                ini.GetValue(kSection, "dir_to", ""), texts::kDestinationFolderMissing,
+                sourceDriveNow, sourceFolderNow, boxes, parent);
 
     // A scheme index that names no scheme falls back to the first entry.
     const int scheme = ReadSettingsInteger(ini.GetValue(kSection, "format", "0")).value_or(0);

@@ -52,7 +52,7 @@ protected:
           destination_(folder_.MakeFolder("out")),
           run_(form_, boxes_,
                {[this] { return source_; }, [this] { return destination_; },
-                [this] { ++rereads_; }}) {
+                [this] { ++rereads_; }, {}}) {
         form_.ComboBox1->setCurrentIndex(8);  // YYMMDD-###
     }
 
