@@ -38,8 +38,17 @@ inline constexpr const char* kRelTruncated = "RELファイルが途中で切れ�
 inline constexpr const char* kRelUnsafeName = "RELファイルの画像名が不正です[%s]";
 
 // The folder panel and the settings file.
-inline constexpr const char* kDriveNotAccessible = "そのドライブはアクセスできません！";
+inline constexpr const char* kDriveInaccessible = "そのドライブはアクセスできません！";
 inline constexpr const char* kCannotMakeFolder = "ディレクトリが作れません!";
+// Newer than the others: a folder that is gone, or that cannot be read; %1 is the folder, %2 the
+// system's reason (QString::arg fields).
+inline constexpr const char* kFolderNotFound = "ﾌｫﾙﾀﾞ [%1] が見つかりません!";
+inline constexpr const char* kFolderUnreadable = "ﾌｫﾙﾀﾞ [%1] が読めません! (%2)";
+// Masks of the source file list: at start, with the viewer's file kinds off, and on.
+inline constexpr const char* kStartMask = "*.JPG;*.J6i;*.REL";
+inline constexpr const char* kStandardMask = "*.REL;*.JPG;*.J6I";
+inline constexpr const char* kViewerMask =
+    "*.BMP;*.JPG;*.GIF;*.TIF;*.MAG;*.PIC;*.Q0;*.Q4;*.CAM;*.J6I";
 inline constexpr const char* kSourceFolderMissing = "画像ﾌｫﾙﾀﾞ [%s] が見つかりません!";
 inline constexpr const char* kDestinationFolderMissing = "保存ﾌｫﾙﾀﾞ [%s] が見つかりません!";
 inline constexpr const char* kSettingsCannotWrite = "%s に書き込めません";

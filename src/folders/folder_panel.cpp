@@ -20,7 +20,7 @@
 #include "app/message_boxes.h"
 #include "folders/file_list_items.h"
 #include "folders/folder_list_items.h"
-#include "folders/folder_texts.h"
+#include "common/system_texts.h"
 #include "folders/sub_folder_listing.h"
 #include "folders/volumes.h"
 #include "platform/folder_listing.h"

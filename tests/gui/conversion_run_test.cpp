@@ -15,7 +15,7 @@
 #include <thread>
 
 #include "app/form1.h"
-#include "app/message_boxes.h"
+#include "gui/message_box_doubles.h"
 #include "platform/fault_injection.h"
 #include "support/fixture_files.h"
 #include "support/j6i_fixture.h"
@@ -25,13 +25,6 @@ namespace kadoro {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-class AnsweringMessageBoxes : public MessageBoxes {
-public:
-    void Inform(QWidget*, const QString& text) override { informed.push_back(text.toStdString()); }
-    DeleteAnswer AskDelete(QWidget*, const QString&) override { return DeleteAnswer::Cancel; }
-    Lines informed;
-};
 
 // Lets the window's events run until the condition holds; false after ten seconds.
 template <typename Condition>
@@ -51,8 +44,10 @@ protected:
         : source_(folder_.MakeFolder("card")),
           destination_(folder_.MakeFolder("out")),
           run_(form_, boxes_,
-               {[this] { return source_; }, [this] { return destination_; },
-                [this] { ++rereads_; }, {}}) {
+               {[this] { return source_; },
+                [this] { return destination_; },
+                [this] { ++rereads_; },
+                {}}) {
         form_.ComboBox1->setCurrentIndex(8);  // YYMMDD-###
     }
 
@@ -74,14 +69,14 @@ protected:
     }
 
     bool RunEnds() {
-        return ProcessEventsUntil([this] { return !boxes_.informed.empty(); });
+        return ProcessEventsUntil([this] { return !boxes_.texts.empty(); });
     }
 
     test::TempFolder folder_;
     std::string source_;
     std::string destination_;
     TForm1 form_;
-    AnsweringMessageBoxes boxes_;
+    RecordingMessageBoxes boxes_;
     int rereads_ = 0;
     ConversionRun run_;
 };
@@ -98,7 +93,7 @@ TEST_F(ConversionRunTest, SelectedFilesConvertWithTheLogInOrderAndTheClosingBox)
 
     EXPECT_EQ(LogLines(), (Lines{"P0000001.J6I", "旧名[P0000001.J6I]", "新名[971123-001.j6i]",
                                  "P0000003.J6I", "旧名[P0000003.J6I]", "新名[971123-003.j6i]"}));
-    EXPECT_EQ(boxes_.informed, Lines{"変換終了しました."});
+    EXPECT_EQ(boxes_.texts, Lines{"変換終了しました."});
     EXPECT_EQ(test::FolderEntries(destination_), (Lines{"971123-001.j6i", "971123-003.j6i"}));
     EXPECT_EQ(rereads_, 0) << "sources kept, other folder: the list stays";
     EXPECT_TRUE(form_.Button2->isEnabled());
@@ -116,7 +111,7 @@ TEST_F(ConversionRunTest, SelectAllThenClearAllConvertsNothingAndStillCloses) {
     form_.Button2->click();
     ASSERT_TRUE(RunEnds());
     EXPECT_TRUE(LogLines().empty());
-    EXPECT_EQ(boxes_.informed, Lines{"変換終了しました."});
+    EXPECT_EQ(boxes_.texts, Lines{"変換終了しました."});
     EXPECT_EQ(rereads_, 1) << "with the delete switch on, the list is re-read";
 }
 
@@ -155,7 +150,7 @@ TEST_F(ConversionRunTest, CancelInTheProgressDialogStopsAfterTheFileAtHand) {
     cancelled = true;
     ASSERT_TRUE(RunEnds());
 
-    EXPECT_EQ(boxes_.informed, Lines{"変換終了しました."});
+    EXPECT_EQ(boxes_.texts, Lines{"変換終了しました."});
     // Every file is whole: converted and its source gone, or untouched.
     EXPECT_EQ(test::FolderEntries(destination_),
               (Lines{"971123-001.j6i", "971123-002.j6i", "971123-003.j6i"}));

@@ -15,15 +15,14 @@
 #include <memory>
 
 #include "app/form1.h"
-#include "folders/folder_texts.h"
-#include "gui/message_recorder.h"
+#include "common/system_texts.h"
+#include "gui/message_box_doubles.h"
 #include "support/small_disk.h"
 #include "support/temp_folder.h"
 
 namespace kadoro {
 namespace {
 
-using test::MessageRecorder;
 using test::SmallDisk;
 using test::TempFolder;
 using Names = std::vector<std::string>;
@@ -109,7 +108,7 @@ protected:
 
     TempFolder temp;
     std::unique_ptr<SmallDisk> disk;
-    MessageRecorder boxes;
+    RecordingMessageBoxes boxes;
     std::unique_ptr<TForm1> form;
     FolderPanel* panel = nullptr;  // owned by form
 };

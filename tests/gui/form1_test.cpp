@@ -17,8 +17,8 @@
 #include "app/fonts.h"
 #include "app/form2.h"
 #include "common/system_texts.h"
-#include "gui_test.h"
-#include "message_box_doubles.h"
+#include "gui/gui_test.h"
+#include "gui/message_box_doubles.h"
 
 namespace kadoro {
 namespace {
@@ -372,8 +372,8 @@ TEST_F(Form1Test, AnErrorInAHandlerIsShownAndTheWindowGoesOn) {
 
     QTest::mouseClick(form.Button2, Qt::LeftButton);
     QTest::mouseClick(form.Button2, Qt::LeftButton);
-    EXPECT_EQ(boxes.informed, QStringList({QString::fromUtf8("ファィルが読めません 1"),
-                                           QString::fromUtf8("ファィルが読めません 2")}));
+    EXPECT_EQ(boxes.texts,
+              (std::vector<std::string>{"ファィルが読めません 1", "ファィルが読めません 2"}));
     EXPECT_TRUE(form.isVisible());
     QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());

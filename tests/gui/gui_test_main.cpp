@@ -6,7 +6,7 @@
 
 #include "app/fonts.h"
 #include "app/kadoro_application.h"
-#include "message_box_doubles.h"
+#include "gui/message_box_doubles.h"
 
 int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "gui/gui_test.h"
-#include "gui/message_recorder.h"
+#include "gui/message_box_doubles.h"
 #include "support/fixture_files.h"
 #include "support/j6i_fixture.h"
 #include "support/temp_folder.h"
@@ -38,7 +38,7 @@ protected:
     std::string cards_ = folder_.MakeFolder("cards");
     std::string photos_ = folder_.MakeFolder("photos");
     std::string settings_ = folder_.Join("config/kadoro/KADORO.INI");
-    test::MessageRecorder boxes_;
+    RecordingMessageBoxes boxes_;
 };
 
 TEST_F(MainWindowTest, TheSavedFoldersAndSchemeComeBackAndTheExitButtonSavesThem) {

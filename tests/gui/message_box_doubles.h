@@ -3,24 +3,25 @@
 
 #include <gtest/gtest.h>
 
-#include <QStringList>
+#include <string>
+#include <vector>
 
 #include "app/kadoro_application.h"
 #include "app/message_boxes.h"
 
 namespace kadoro {
 
-// Records every text and answers the delete question with a preset answer.
+// Records the text of every box, in order, as UTF-8, and answers the delete question with a
+// preset answer.
 class RecordingMessageBoxes : public MessageBoxes {
 public:
-    void Inform(QWidget*, const QString& text) override { informed.append(text); }
+    void Inform(QWidget*, const QString& text) override { texts.push_back(text.toStdString()); }
     DeleteAnswer AskDelete(QWidget*, const QString& text) override {
-        asked.append(text);
+        texts.push_back(text.toStdString());
         return deleteAnswer;
     }
 
-    QStringList informed;
-    QStringList asked;
+    std::vector<std::string> texts;
     DeleteAnswer deleteAnswer = DeleteAnswer::Cancel;
 };
 

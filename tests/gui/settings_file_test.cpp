@@ -11,7 +11,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/message_boxes.h"
+#include "gui/message_box_doubles.h"
 #include "platform/folder_listing.h"
 #include "support/fixture_files.h"
 #include "support/temp_folder.h"
@@ -20,13 +20,6 @@ namespace kadoro {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-class AnsweringMessageBoxes : public MessageBoxes {
-public:
-    void Inform(QWidget*, const QString& text) override { informed.push_back(text.toStdString()); }
-    DeleteAnswer AskDelete(QWidget*, const QString&) override { return DeleteAnswer::Cancel; }
-    Lines informed;
-};
 
 // Two folder pairs on real folders; every folder here lies on the volume "/".
 class FolderPairs : public SettingsPanel {
@@ -73,7 +66,7 @@ protected:
     FolderPairs panel_{start_};
     QCheckBox saveState_;
     QComboBox scheme_;
-    AnsweringMessageBoxes boxes_;
+    RecordingMessageBoxes boxes_;
 };
 
 TEST_F(SettingsFileTest, NoFileRestoresNothingAndSaysNothing) {
@@ -81,7 +74,7 @@ TEST_F(SettingsFileTest, NoFileRestoresNothingAndSaysNothing) {
     EXPECT_FALSE(saveState_.isChecked());
     EXPECT_EQ(panel_.Folder(PanelSide::Source), start_);
     EXPECT_EQ(scheme_.currentIndex(), 0);
-    EXPECT_TRUE(boxes_.informed.empty());
+    EXPECT_TRUE(boxes_.texts.empty());
     EXPECT_FALSE(std::filesystem::exists(path_));
 }
 
@@ -104,7 +97,7 @@ TEST_F(SettingsFileTest, ASavedStateComesBackAtTheNextStart) {
     EXPECT_EQ(next.Folder(PanelSide::Source), cards_);
     EXPECT_EQ(next.Folder(PanelSide::Destination), photos_);
     EXPECT_EQ(scheme.currentIndex(), 7);
-    EXPECT_TRUE(boxes_.informed.empty());
+    EXPECT_TRUE(boxes_.texts.empty());
 }
 
 TEST_F(SettingsFileTest, AnUncheckedExitWritesOnlySaveIniAndKeepsTheRest) {
@@ -163,8 +156,8 @@ TEST_F(SettingsFileTest, FoldersThatAreGoneGetTheirMessageAndTheirFallback) {
           "\ndir_to=" + gone + "2\n");
     panel_.EnterFolder(PanelSide::Destination, photos_);
     Load();
-    EXPECT_EQ(boxes_.informed, (Lines{"画像ﾌｫﾙﾀﾞ [" + gone + "] が見つかりません!",
-                                      "保存ﾌｫﾙﾀﾞ [" + gone + "2] が見つかりません!"}));
+    EXPECT_EQ(boxes_.texts, (Lines{"画像ﾌｫﾙﾀﾞ [" + gone + "] が見つかりません!",
+                                   "保存ﾌｫﾙﾀﾞ [" + gone + "2] が見つかりません!"}));
     EXPECT_EQ(panel_.Folder(PanelSide::Source), start_) << "back where it started";
     EXPECT_EQ(panel_.Folder(PanelSide::Destination), start_) << "the source folder, not its own";
 }
@@ -173,7 +166,7 @@ TEST_F(SettingsFileTest, AFileThatCannotBeWrittenSaysSoAndStaysAsItWas) {
     std::filesystem::create_directories(path_);  // a folder where the file should be
     saveState_.setChecked(true);
     EXPECT_FALSE(Save());
-    EXPECT_EQ(boxes_.informed, Lines{path_ + " に書き込めません"});
+    EXPECT_EQ(boxes_.texts, Lines{path_ + " に書き込めません"});
     EXPECT_TRUE(std::filesystem::is_directory(path_));
     EXPECT_EQ(test::FolderEntries(std::filesystem::path(path_).parent_path()), Lines{"KADORO.INI"})
         << "no temporary left behind";
