@@ -18,10 +18,9 @@
 
 #include "app/form1.h"
 #include "app/message_boxes.h"
+#include "common/system_texts.h"
 #include "folders/file_list_items.h"
 #include "folders/folder_list_items.h"
-#include "common/system_texts.h"
-#include "folders/sub_folder_listing.h"
 #include "folders/volumes.h"
 #include "platform/folder_listing.h"
 #include "platform/path_text.h"

@@ -37,10 +37,10 @@ bool IsRegularFile(const std::string& path) {
     return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
-}  // namespace
-
-FolderListing ListFolderFiles(const std::string& folder, std::string_view mask) {
-    const auto patterns = SplitMask(mask);
+// The visible entries of folder that keep accepts, sorted by name ignoring ASCII case; an
+// unreadable folder gives its error and no names.
+template <typename Keep>
+FolderListing ListVisibleEntries(const std::string& folder, Keep keep) {
     FolderListing listing;
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
     if (!dir) {
@@ -61,15 +61,36 @@ FolderListing ListFolderFiles(const std::string& folder, std::string_view mask) 
             break;
         }
         if (entry->d_name[0] == '.') continue;
-        if (!MatchesAny(patterns, entry->d_name)) continue;
-        if (!IsRegularFile(JoinFolderPath(folder, entry->d_name))) continue;
-        names.emplace_back(entry->d_name);
+        if (keep(*entry)) names.emplace_back(entry->d_name);
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const std::string upperA = AsciiUpper(a), upperB = AsciiUpper(b);
         return upperA != upperB ? upperA < upperB : a < b;
     });
     return listing;
+}
+
+bool IsFolderEntry(const std::string& folder, const dirent& entry) {
+    if (entry.d_type == DT_DIR) return true;
+    if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK) return false;
+    struct stat status {};
+    return ::stat(JoinFolderPath(folder, entry.d_name).c_str(), &status) == 0 &&
+           S_ISDIR(status.st_mode);
+}
+
+}  // namespace
+
+FolderListing ListFolderFiles(const std::string& folder, std::string_view mask) {
+    const auto patterns = SplitMask(mask);
+    return ListVisibleEntries(folder, [&](const dirent& entry) {
+        return MatchesAny(patterns, entry.d_name) &&
+               IsRegularFile(JoinFolderPath(folder, entry.d_name));
+    });
+}
+
+FolderListing ListSubFolders(const std::string& folder) {
+    return ListVisibleEntries(folder,
+                              [&](const dirent& entry) { return IsFolderEntry(folder, entry); });
 }
 
 bool IsExistingFolder(const std::string& path) {

@@ -23,6 +23,10 @@ struct FolderListing {
 // by name ignoring ASCII case.
 FolderListing ListFolderFiles(const std::string& folder, std::string_view mask);
 
+// Names of the sub-folders of folder (links to folders included), without hidden ones, sorted
+// by name ignoring ASCII case. An unreadable folder gives its error and no names.
+FolderListing ListSubFolders(const std::string& folder);
+
 // True when path names an existing folder (links followed).
 bool IsExistingFolder(const std::string& path);
 
