@@ -1,6 +1,8 @@
 // The main window's controls at their places, with their captions, hints, start states and names.
 #include "app/form1.h"
 
+#include <QStyle>
+
 #include <string>
 
 #include "app/compact_combo_style.h"
@@ -68,6 +70,15 @@ void TForm1::SpeedButton1Click() {
 
 void TForm1::Button1Click() {
     SpeedButton1Click();
+}
+
+TForm1::~TForm1() {
+    // Helpers that attached themselves to the window (the folder panel) go before the controls
+    // they watch, so that none of them hears from a control that is half destroyed. Styles stay:
+    // the controls that use them need them to the end.
+    for (QObject* child : findChildren<QObject*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWidgetType() && qobject_cast<QStyle*>(child) == nullptr) delete child;
+    }
 }
 
 void TForm1::CreateControls() {

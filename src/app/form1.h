@@ -21,6 +21,7 @@ class TForm1 : public QWidget {
 
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // The exit path of SpeedButton1 and Button1: runs BeforeExit, then closes the window.
     void SpeedButton1Click();

@@ -11,6 +11,8 @@
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "app/message_boxes.h"
 #include "common/format_text.h"
@@ -23,6 +25,21 @@ namespace kadoro {
 namespace {
 
 constexpr const char* kSection = "Kadoro for Windows";
+
+// Reads the settings file into ini. Only a regular file of a sensible size is read: a folder or
+// a device under the name is no settings file.
+bool ReadSettingsFile(const std::string& path, CSimpleIniA& ini) {
+    constexpr std::uintmax_t kLargest = 1 << 20;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) ||
+        std::filesystem::file_size(path, error) > kLargest || error) {
+        return false;
+    }
+    std::ifstream file(path, std::ios::binary);
+    const std::string content((std::istreambuf_iterator<char>(file)),
+                              std::istreambuf_iterator<char>());
+    return file.good() || file.eof() ? ini.LoadData(content) >= 0 : false;
+}
 
 void Inform(MessageBoxes& boxes, QWidget* parent, const std::string& text) {
     boxes.Inform(parent, QString::fromUtf8(text.c_str()));
@@ -83,7 +100,7 @@ void LoadSettings(const std::string& path, SettingsPanel& panel, QCheckBox& Chec
                   QComboBox& ComboBox1, MessageBoxes& boxes, QWidget* parent) {
     CSimpleIniA ini;
     ini.SetUnicode();
-    if (ini.LoadFile(path.c_str()) < 0) return;
+    if (!ReadSettingsFile(path, ini)) return;
     const std::string sourceDrive = ini.GetValue(kSection, "drv_from", "0");
     if (sourceDrive == "0") return;
     const int saveState = ReadSettingsInteger(ini.GetValue(kSection, "save_ini", "0")).value_or(0);
@@ -113,7 +130,7 @@ bool SaveSettings(const std::string& path, const SettingsPanel& panel, const QCh
     CSimpleIniA ini;
     ini.SetUnicode();
     ini.SetSpaces(false);
-    ini.LoadFile(path.c_str());  // a missing file is written from scratch
+    ReadSettingsFile(path, ini);  // a missing file is written from scratch
     const bool saveState = CheckBox5.isChecked();
     ini.SetValue(kSection, "save_ini", saveState ? "1" : "0");
     if (saveState) {

@@ -153,6 +153,7 @@ struct EnterCase {
     const char* item;      // the folder list item entered; "@" for the temporary folder
     const char* expected;  // the folder then current, under the temporary folder
     bool doubleClick;
+    friend void PrintTo(const EnterCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class EnterFolderTest : public FolderPanelTest, public testing::WithParamInterface<EnterCase> {};
@@ -282,6 +283,7 @@ struct NewFolderCase {
     const char* destination;  // under the temporary folder; "/" for the root
     const char* typed;        // Edit1's text; "@" stands for the temporary folder without its "/"
     const char* created;      // the new destination under the temporary folder; "" when refused
+    friend void PrintTo(const NewFolderCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class NewFolderTest : public FolderPanelTest, public testing::WithParamInterface<NewFolderCase> {};
@@ -448,6 +450,7 @@ struct InaccessibleCase {
     const char* name;
     bool unmount;  // else the volume's root loses every permission bit
     bool source;
+    friend void PrintTo(const InaccessibleCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class InaccessibleDriveTest : public FolderPanelTest,

@@ -358,27 +358,6 @@ TEST_F(Form1Test, ExitStopsWhenTheWorkBeforeItFails) {
     EXPECT_TRUE(form.isVisible());
 }
 
-TEST_F(Form1Test, AnErrorInAHandlerIsShownAndTheWindowGoesOn) {
-    RecordingMessageBoxes boxes;
-    ScopedAppMessageBoxes useBoxes(boxes);
-    TForm1 form;
-    int clicks = 0;
-    QObject::connect(form.Button2, &QPushButton::clicked, &form, [&clicks] {
-        ++clicks;
-        throw std::runtime_error("ファィルが読めません " + std::to_string(clicks));
-    });
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
-    EXPECT_EQ(boxes.texts,
-              (std::vector<std::string>{"ファィルが読めません 1", "ファィルが読めません 2"}));
-    EXPECT_TRUE(form.isVisible());
-    QTest::mouseClick(form.SpeedButton1, Qt::LeftButton);
-    EXPECT_FALSE(form.isVisible());
-}
-
 TEST_F(Form1Test, ToolbarWindowStartsHiddenAndStaysOnTop) {
     TForm1 form1;
     TForm2 form2;
