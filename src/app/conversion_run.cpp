@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QMetaObject>
 #include <QProgressDialog>
+#include <QTimer>
 
 #include <algorithm>
 #include <atomic>
@@ -16,8 +17,9 @@
 namespace kadoro {
 
 // Tells the window, on its own thread, which file the run has taken up. The number travels by
-// itself; a call to the window is posted only when none is on its way, so that a run of
-// thousands of small files does not flood the window with progress updates.
+// itself; the window looks at it a tenth of a second after a file starts, and not again before
+// then, so that a run of thousands of small files does not flood it with updates (a modal
+// progress dialog handles the window's events on every change).
 class ConversionRun::ProgressRelay : public RunObserver {
 public:
     explicit ProgressRelay(ConversionRun& run) : run_(run) {}
@@ -29,8 +31,10 @@ public:
         QMetaObject::invokeMethod(
             &run_,
             [this] {
-                posted_ = false;
-                run_.ShowProgress(number_, count_);
+                QTimer::singleShot(100, &run_, [this] {
+                    posted_ = false;
+                    run_.ShowProgress(number_, count_);
+                });
             },
             Qt::QueuedConnection);
     }
@@ -92,7 +96,6 @@ void ConversionRun::Button2Click() {
                                         [](const FileListEntry& entry) { return entry.selected; });
 
     stop_ = std::stop_source();
-    progressShown_.invalidate();
     SetOperationsEnabled(false);
     dialog_ = new QProgressDialog(QString(), QString::fromUtf8("ｷｬﾝｾﾙ"), 0,
                                   static_cast<int>(selected), &form_);
@@ -113,9 +116,7 @@ void ConversionRun::Button2Click() {
 }
 
 void ConversionRun::ShowProgress(std::size_t number, std::size_t count) {
-    // A modal progress dialog handles the window's events on every change: a few a second do.
-    if (!dialog_ || (progressShown_.isValid() && progressShown_.elapsed() < 100)) return;
-    progressShown_.start();
+    if (!dialog_) return;
     dialog_->setLabelText(QStringLiteral("%1 / %2").arg(number).arg(count));
     dialog_->setValue(static_cast<int>(number) - 1);
 }

@@ -2,7 +2,6 @@
 // panel.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -70,7 +69,6 @@ private:
     std::unique_ptr<QueuedLogSink> log_;
     std::unique_ptr<ProgressRelay> progress_;
     QPointer<QProgressDialog> dialog_;
-    QElapsedTimer progressShown_;
     std::stop_source stop_;
     std::thread worker_;
 };

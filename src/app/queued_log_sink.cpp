@@ -3,10 +3,16 @@
 
 #include <QListWidget>
 #include <QMetaObject>
+#include <QTimer>
 
 #include <utility>
 
 namespace kadoro {
+namespace {
+
+constexpr int kBatchMilliseconds = 40;
+
+}  // namespace
 
 QueuedLogSink::QueuedLogSink(QListWidget& list) : list_(list) {}
 
@@ -29,8 +35,14 @@ void QueuedLogSink::Queue(Change change) {
         first = pending_.empty();
         pending_.push_back(std::move(change));
     }
-    // One call on the window's thread shows everything that gathered until it runs.
-    if (first) QMetaObject::invokeMethod(this, &QueuedLogSink::ShowPending, Qt::QueuedConnection);
+    // The first line of a batch asks the window's thread to show, a moment later, everything
+    // that gathered by then: a few updates a second rather than one per line.
+    if (first) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] { QTimer::singleShot(kBatchMilliseconds, this, &QueuedLogSink::ShowPending); },
+            Qt::QueuedConnection);
+    }
 }
 
 void QueuedLogSink::ShowPending() {
