@@ -30,6 +30,9 @@ test-asan: deps
 
 bench: build
 	bash bench/window_start.sh
+	cmake --build $(BUILD_DIR) --target kadoro_folder_panel_bench
+	$(BUILD_DIR)/bin/kadoro_folder_panel_bench
+	bash bench/gui_run.sh
 	bash bench/run.sh
 
 clean:
