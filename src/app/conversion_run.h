@@ -48,8 +48,6 @@ public:
     void Button17Click();  // select none
 
     bool Running() const { return worker_.joinable(); }
-    // Asks a run under way to stop after the file at hand.
-    void RequestStop() { stop_.request_stop(); }
 
 signals:
     // After the closing box of a run.

@@ -11,8 +11,6 @@
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/message_boxes.h"
 #include "common/format_text.h"
@@ -20,25 +18,20 @@
 #include "convert/naming.h"
 #include "platform/atomic_file.h"
 #include "platform/file_operations.h"
+#include "platform/file_reading.h"
 
 namespace kadoro {
 namespace {
 
 constexpr const char* kSection = "Kadoro for Windows";
 
-// Reads the settings file into ini. Only a regular file of a sensible size is read: a folder or
-// a device under the name is no settings file.
+// Reads the settings file into ini. A folder under the name cannot be opened as a file, and
+// anything larger than this is no settings file.
 bool ReadSettingsFile(const std::string& path, CSimpleIniA& ini) {
-    constexpr std::uintmax_t kLargest = 1 << 20;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error) ||
-        std::filesystem::file_size(path, error) > kLargest || error) {
-        return false;
-    }
-    std::ifstream file(path, std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(file)),
-                              std::istreambuf_iterator<char>());
-    return file.good() || file.eof() ? ini.LoadData(content) >= 0 : false;
+    constexpr std::size_t kLargest = 1 << 20;
+    const FilePrefix file = ReadFilePrefix(path, kLargest + 1);
+    if (file.status != FilePrefix::Status::Read || file.bytes.size() > kLargest) return false;
+    return ini.LoadData(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()) >= 0;
 }
 
 void Inform(MessageBoxes& boxes, QWidget* parent, const std::string& text) {

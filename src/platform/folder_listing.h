@@ -6,10 +6,12 @@
 #include <system_error>
 #include <vector>
 
+#include "common/system_texts.h"
+
 namespace kadoro {
 
-// The mask of the source file list: the three camera file kinds.
-inline constexpr std::string_view kCameraFileMask = "*.JPG;*.J6i;*.REL";
+// The mask of the source file list at start: the three camera file kinds.
+inline constexpr std::string_view kCameraFileMask = texts::kStartMask;
 
 struct FolderListing {
     std::vector<std::string> names;

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QProgressDialog>
 #include <QPushButton>
 
@@ -15,6 +13,7 @@
 #include <thread>
 
 #include "app/form1.h"
+#include "gui/gui_test.h"
 #include "gui/message_box_doubles.h"
 #include "platform/fault_injection.h"
 #include "support/fixture_files.h"
@@ -25,18 +24,6 @@ namespace kadoro {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// Lets the window's events run until the condition holds; false after ten seconds.
-template <typename Condition>
-bool ProcessEventsUntil(Condition condition) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > 10000) return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
 
 class ConversionRunTest : public testing::Test {
 protected:

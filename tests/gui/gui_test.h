@@ -4,9 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QWidget>
 
 namespace kadoro {
+
+// Lets the window's events run until the condition holds; false after ten seconds.
+template <typename Condition>
+bool ProcessEventsUntil(Condition condition) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > 10000) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
 
 class GuiTest : public testing::Test {
 protected:

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QElapsedTimer>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -84,10 +81,7 @@ TEST_F(MainWindowTest, ARunConvertsTheSelectedFilesOfThePanelsFoldersAndRereadsT
     form.Button3->click();
     form.Button2->click();
 
-    QElapsedTimer timer;
-    timer.start();
-    while (boxes_.texts.empty() && timer.elapsed() < 10000)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    ProcessEventsUntil([this] { return !boxes_.texts.empty(); });
     EXPECT_EQ(boxes_.texts, Lines{"変換終了しました."});
     EXPECT_EQ(test::FolderEntries(photos_), (Lines{"971123-001.j6i", "971123-002.j6i"}));
     EXPECT_EQ(form.FileListBox1->count(), 0) << "the sources are gone, and the list knows it";
